@@ -1,0 +1,18 @@
+# Product code: no exceptions, no RTTI; keeps the static runtime's unwinder and demangler out of the exe.
+function(velkor_product_flags target)
+  target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
+  if(WIN32)
+    target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0600 WINVER=0x0600)
+  endif()
+endfunction()
+
+# A test executable from the given sources, linked with GoogleTest and the product libraries.
+function(velkor_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE gtest_main velkor_core)
+  if(WIN32)
+    target_link_libraries(${name} PRIVATE velkor_win)
+    target_compile_definitions(${name} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0600 WINVER=0x0600)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()

@@ -1,0 +1,4 @@
+#pragma once
+
+// Asks every running PureBasic IDE to restart its compiler. Always returns 0.
+int RequestCompilerRestart();

@@ -1,0 +1,20 @@
+#pragma once
+// Numbered files with a 4096-byte write buffer, and the file-system operations the installer uses.
+#include <cstdint>
+#include "platform/text.h"
+
+intptr_t FileCreate(int number, const Text& path);
+intptr_t FileOpenRead(int number, const Text& path);
+Text FileReadLine(int number);
+int FileWriteByte(int number, int value);
+// Writes out the buffer and closes the file. Returns 1 when every byte reached the system, 0 when any write
+// (a buffer flush or this last one) failed, so callers can tell a lost write from a good one.
+int FileClose(int number);
+void FileCloseAll();
+int64_t FileQuerySize(const Text& path);
+int FileDelete(const Text& path);
+int FileSetAttributes(const Text& path, uint32_t attributes);
+int DirectoryCreate(const Text& path);
+void Pause(int milliseconds);
+void* MemoryAllocate(int size);
+void MemoryFree(void* block);

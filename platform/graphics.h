@@ -1,0 +1,38 @@
+#pragma once
+// Numbered fonts and images, drawing into images, colours and the desktop size.
+#include <windows.h>
+#include <cstdint>
+#include "platform/text.h"
+
+constexpr uint32_t kFontBold = 0x100;
+constexpr uint32_t kFontItalic = 0x200;
+constexpr uint32_t kFontUnderline = 4;
+constexpr uint32_t kFontStrikeOut = 8;
+constexpr uint32_t kFontHighQuality = 0x10;
+
+intptr_t FontLoad(int number, const Text& faceName, int size, uint32_t flags);
+HFONT FontHandle(int number);
+void FontFreeAll();
+
+HBITMAP ImageLoadFromMemory(int number, const void* address);
+HBITMAP ImageCreate(int number, int width, int height);
+void ImageResize(int number, int width, int height);
+HBITMAP ImageCopy(int number, int newNumber);
+int ImageExists(int number);
+HBITMAP ImageHandle(int number);
+int ImageWidth(int number);
+int ImageHeight(int number);
+void ImageFreeAll();
+
+// A drawing target names an image; DrawBegin gives its device context, 0 when the target is not valid.
+intptr_t ImageDrawTarget(int number);
+HDC DrawBegin(intptr_t target);
+void DrawEnd();
+void DrawFont(intptr_t fontHandle);
+void DrawMode(int mode);
+int DrawTextAt(int x, int y, const Text& text, uint32_t colour);
+void DrawBox(int x, int y, int width, int height, uint32_t colour);
+
+int DesktopExamine();
+int DesktopWidth(int index);
+int DesktopHeight(int index);

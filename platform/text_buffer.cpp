@@ -1,0 +1,96 @@
+// The Text class: a growable, zero-terminated byte string on the C heap.
+// It avoids std::string, whose static-runtime instantiations would triple the size of the installer.
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/text.h"
+
+Text::Text(const char* text) {
+  if (text) append(text, static_cast<int>(std::strlen(text)));
+}
+
+Text::Text(const char* bytes, int length) {
+  if (bytes && length > 0) append(bytes, length);
+}
+
+Text::Text(const Text& other) { append(other.c_str(), other.length_); }
+
+Text::Text(Text&& other) noexcept : bytes_(other.bytes_), length_(other.length_), capacity_(other.capacity_) {
+  other.bytes_ = nullptr;
+  other.length_ = 0;
+  other.capacity_ = 0;
+}
+
+Text& Text::operator=(const Text& other) {
+  if (this != &other) {
+    length_ = 0;
+    if (bytes_) bytes_[0] = 0;
+    append(other.c_str(), other.length_);
+  }
+  return *this;
+}
+
+Text& Text::operator=(Text&& other) noexcept {
+  if (this != &other) {
+    std::free(bytes_);
+    bytes_ = other.bytes_;
+    length_ = other.length_;
+    capacity_ = other.capacity_;
+    other.bytes_ = nullptr;
+    other.length_ = 0;
+    other.capacity_ = 0;
+  }
+  return *this;
+}
+
+Text::~Text() { std::free(bytes_); }
+
+unsigned char Text::at(int index) const {
+  if (index < 0 || index >= length_) return 0;
+  return static_cast<unsigned char>(bytes_[index]);
+}
+
+bool Text::reserve(int capacity) {
+  if (capacity <= capacity_) return true;
+  int grown = capacity_ < 16 ? 16 : capacity_;
+  while (grown < capacity) grown *= 2;
+  char* bytes = static_cast<char*>(std::realloc(bytes_, static_cast<size_t>(grown) + 1));
+  if (!bytes) return false;
+  bytes_ = bytes;
+  capacity_ = grown;
+  return true;
+}
+
+Text& Text::append(const char* bytes, int length) {
+  if (!bytes || length <= 0) return *this;
+  // The source may lie inside this text, which the growth may move.
+  const bool inside = bytes_ && bytes >= bytes_ && bytes < bytes_ + capacity_ + 1;
+  const ptrdiff_t offset = inside ? bytes - bytes_ : 0;
+  if (!reserve(length_ + length)) return *this;
+  if (inside) bytes = bytes_ + offset;
+  std::memmove(bytes_ + length_, bytes, static_cast<size_t>(length));
+  length_ += length;
+  bytes_[length_] = 0;
+  return *this;
+}
+
+char* Text::buffer(int length) {
+  if (length < 0) length = 0;
+  if (!reserve(length)) return nullptr;
+  std::memset(bytes_ + length_, 0, static_cast<size_t>(capacity_ - length_) + 1);
+  return bytes_;
+}
+
+void Text::resize(int length) {
+  if (length < 0) length = 0;
+  if (length > capacity_ && !reserve(length)) return;
+  if (!bytes_) return;
+  if (length > length_) std::memset(bytes_ + length_, 0, static_cast<size_t>(length - length_));
+  length_ = length;
+  bytes_[length_] = 0;
+}
+
+bool operator==(const Text& a, const Text& b) {
+  return a.length() == b.length() && std::memcmp(a.c_str(), b.c_str(), static_cast<size_t>(a.length())) == 0;
+}

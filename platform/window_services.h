@@ -1,0 +1,73 @@
+#pragma once
+// Numbered windows and controls, the blocking event wait and the requesters.
+// Passing -1 as a number asks for a fresh one: the call then returns the identifier to use later.
+#include <windows.h>
+#include <cstdint>
+#include "platform/text.h"
+
+constexpr int kEventControl = 13100;
+constexpr int kEventCloseWindow = 16;
+constexpr int kEventMoved = 3;
+constexpr int kEventSized = 5;
+constexpr int kEventRepaint = 15;
+constexpr int kEventMenu = 13101;
+constexpr int kEventActivated = 13104;
+
+// Window layer bits (not window styles).
+constexpr uint32_t kWindowCentreScreen = 1;
+constexpr uint32_t kWindowCentreParent = 2;
+constexpr uint32_t kWindowHidden = 0x10000000;
+constexpr int kKeepValue = -65535;
+// Returned by a window callback to let the layer go on with its own handling.
+constexpr LRESULT kCallbackContinue = (LRESULT)0xE0E0E0E1;
+using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+void ServicesStart();
+[[noreturn]] void ProgramEnd();
+
+intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text& title, uint32_t flags,
+                    HWND parent);
+void WindowClose(int number);
+HWND WindowHandle(int number);
+int WindowExists(int number);
+void WindowHide(int number, int hide);
+void WindowKeepOnTop(int number, int on);
+int WindowInnerWidth(int number);
+int WindowInnerHeight(int number);
+void WindowSetCallback(WindowCallback procedure, int number);
+// The number of the window with this handle, or -1.
+int WindowNumberOf(HWND window);
+
+int EventWait();
+int EventControl();
+int EventWindow();
+int EventType();
+
+HWND ControlListBegin(HWND window);
+void ControlListEnd();
+intptr_t EditorCreate(int number, int x, int y, int width, int height, uint32_t flags);
+intptr_t ButtonCreate(int number, int x, int y, int width, int height, const Text& text);
+intptr_t TextCreate(int number, int x, int y, int width, int height, const Text& text);
+intptr_t LinkCreate(int number, int x, int y, int width, int height, const Text& text, uint32_t hoverColour);
+intptr_t ImageControlCreate(int number, int x, int y, int width, int height, HBITMAP image);
+intptr_t ContainerCreate(int number, int x, int y, int width, int height, uint32_t flags);
+intptr_t FrameCreate(int number, int x, int y, int width, int height, const Text& text);
+intptr_t OptionCreate(int number, int x, int y, int width, int height, const Text& text);
+intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, const Text& text);
+void ControlSetText(int number, const Text& text);
+Text ControlText(int number);
+int ControlState(int number);
+void ControlSetState(int number, int state);
+void ControlDisable(int number, int disable);
+void ControlHide(int number, int hide);
+void ControlResize(int number, int x, int y, int width, int height);
+// fontHandle -1 stands for the system's default GUI font; number -1 sets the default font of later controls.
+void ControlSetFont(int number, intptr_t fontHandle);
+void ControlToolTip(int number, const Text& text);
+HWND ControlHandle(int number);
+
+Text RequestFolder(const Text& title, const Text& initialPath);
+int ShowMessage(const Text& title, const Text& text);
+
+// Loads a system DLL from the system folder only, never from the exe's folder or the current directory.
+HMODULE SystemLibraryLoad(const char* name);

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+
+TEST(TextBuffer, AppendsAndKeepsBytes) {
+  Text t("ab");
+  t += Text("c\xE4", 2);
+  t += t;  // appending to itself survives the growth
+  EXPECT_EQ(t.length(), 8);
+  EXPECT_STREQ(t.c_str(), "abc\xE4" "abc\xE4");
+  EXPECT_EQ(t.at(3), 0xE4);
+  EXPECT_EQ(t.at(8), 0);
+  Text moved(static_cast<Text&&>(t));
+  EXPECT_TRUE(t.empty());
+  EXPECT_EQ(moved, Text("abc\xE4" "abc\xE4"));
+}
+
+TEST(TextBuffer, BufferAndResizeServeApiCalls) {
+  Text t;
+  char* b = t.buffer(300);
+  ASSERT_NE(b, nullptr);
+  for (int i = 0; i < 300; ++i) b[i] = 'x';
+  t.resize(250);
+  EXPECT_EQ(t.length(), 250);
+  EXPECT_EQ(t.c_str()[250], 0);
+  EXPECT_TRUE(Text(nullptr).empty());
+}
