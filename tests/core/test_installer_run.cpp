@@ -174,8 +174,8 @@ TEST(InstallerRun, OneFailedItemTurnsTheVerdict) {
   LogExtraction(run, written, made);
   InstallLogAppendVerdict(run);
   const std::vector<std::string> lines = Lines(run.installLog);
-  ASSERT_EQ(lines.size(), 14u);
+  ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[3], "Library Hilfe nicht entpackt");
   EXPECT_EQ(lines[4], "Bild 1 f\xFCr Demo entpackt");
-  EXPECT_EQ(lines[13], "Installation mit Fehlern beendet");
+  EXPECT_EQ(lines[12], "Installation mit Fehlern beendet");
 }
