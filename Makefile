@@ -47,8 +47,9 @@ test-win32: cross
 
 test: test-native test-win32
 
-demo: setup
-	tools/demo $(EXE)
+demo: deps configure-cross
+	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup e2e_demo
+	tools/demo $(EXE) $(CROSS)/tests/e2e/e2e_demo.exe
 
 clean:
 	rm -rf $(BUILD)
