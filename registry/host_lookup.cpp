@@ -14,11 +14,12 @@ namespace {
 constexpr DWORD kCommandLineBufferSize = 522;
 constexpr DWORD kNameBufferSize = 255;
 
-bool PlatformTakesClassesRoot() { return PlatformTakesClassesRoot(static_cast<uint32_t>(GetVersion())); }
+// Asked afresh at every branch.
+bool ClassesRootBranch() { return PlatformTakesClassesRoot(static_cast<uint32_t>(GetVersion())); }
 
 // The first source reads the default value directly: any value type, at most 521 characters.
 Text ReadDirectCommandLine() {
-  const bool classesRoot = PlatformTakesClassesRoot();
+  const bool classesRoot = ClassesRootBranch();
   const HKEY root = classesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
   const char* path = classesRoot ? "Applications\\PureBasic.exe\\shell\\open\\command"
                                  : "Software\\Classes\\PureBasic.exe\\shell\\open\\command";
@@ -32,7 +33,7 @@ Text ReadDirectCommandLine() {
 }
 
 Text ReadLibraryCommandLine() {
-  if (PlatformTakesClassesRoot())
+  if (ClassesRootBranch())
     return RegReadString(HKEY_CLASSES_ROOT, "Applications\\Purebasic.exe\\shell\\open\\command", Text());
   return RegReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\Applications\\Purebasic.exe\\shell\\open\\command",
                        Text());

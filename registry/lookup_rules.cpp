@@ -12,7 +12,9 @@ bool PlatformTakesClassesRoot(uint32_t version) { return (version & 0x00FF0000u)
 
 bool CutDirectCommandLine(const Text& commandLine, Text& directory) {
   if (!NamesPureBasic(TextUpper(commandLine))) return false;
-  directory = PathPart(TextMid(commandLine, 2, commandLine.length() - 7));
+  // Only an opening quote is dropped: an unquoted command line keeps its drive letter.
+  const int start = commandLine.at(0) == '"' ? 2 : 1;
+  directory = PathPart(TextMid(commandLine, start, commandLine.length() - 6 - (start - 1)));
   return true;
 }
 
@@ -25,6 +27,8 @@ bool CutLibraryCommandLine(const Text& commandLine, Text& directory) {
 }
 
 bool CutSearchedCommandLine(const Text& commandLine, Text& directory) {
+  // Without an opening quote there is no quoted program path to take.
+  if (commandLine.at(0) != '"') return false;
   const int quote = TextFind(commandLine, "\"", 3);
   const Text quoted = TextUpper(TextMid(commandLine, 2, quote - 2));
   if (!NamesPureBasic(quoted)) return false;

@@ -11,11 +11,12 @@ bool PlatformTakesClassesRoot(uint32_t version);
 // Each cut returns false when the command line does not name PureBasic.exe (in any letter case): that
 // source does not count. Otherwise it returns true and sets directory, which may then be empty.
 
-// First source: drop the first character and the last six, then take the directory part; keeps the letter case.
+// First source: drop an opening quote and the last six characters, then take the directory part; keeps the
+// letter case.
 bool CutDirectCommandLine(const Text& commandLine, Text& directory);
 // Second source: everything in front of the name, upper case, without double quotes.
 bool CutLibraryCommandLine(const Text& commandLine, Text& directory);
-// Third source: the text between the first character and the next double quote from the third character on.
+// Third source: the directory part of the text between the opening quote and the next one, upper case.
 bool CutSearchedCommandLine(const Text& commandLine, Text& directory);
 // Fourth source: the directory part of the associated program, upper case.
 bool CutAssociatedCommandLine(const Text& program, Text& directory);
