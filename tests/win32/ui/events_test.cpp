@@ -100,12 +100,11 @@ TEST_F(Events, CallbackOfTopLevelSeesColourRequestsOfStaticsInContainers) {
 TEST_F(Events, CallbackAnswerReplacesTheLayersHandling) {
   WindowSetCallback(CountingCallback, 30);
   gCloseAnswer = 0;  // any value but the continue value is the message's result
-  PostMessageA(WindowHandle(30), WM_CLOSE, 0, 0);
-  PostMessageA(WindowHandle(30), WM_USER + 1, 0, 0);
-  EXPECT_FALSE(WaitForEvent(kEventCloseWindow, 500));
+  PostMessageA(WindowHandle(30), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(EventWait(), WM_SYSCOMMAND);  // no close event was made
   gCloseAnswer = kCallbackContinue;
-  PostMessageA(WindowHandle(30), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitForEvent(kEventCloseWindow));
+  PostMessageA(WindowHandle(30), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(EventWait(), kEventCloseWindow);
   WindowSetCallback(nullptr, 30);
 }
 
@@ -140,6 +139,7 @@ TEST_F(Events, MovesSizesAndActivationAreQueued) {
   EXPECT_TRUE(moved);
   EXPECT_TRUE(sized);
   ASSERT_NE(WindowOpen(32, 0, 0, 50, 50, "aktiv", WS_CAPTION, nullptr), 0);
+  DrainEvents();
   SetActiveWindow(WindowHandle(30));
   ASSERT_TRUE(WaitForEvent(kEventActivated));
   EXPECT_EQ(EventWindow(), 30);

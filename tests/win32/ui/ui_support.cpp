@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "platform/window_services.h"
 
@@ -76,4 +78,32 @@ DWORD ExStyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongA(window, 
 bool SaveScreenshot(const char* name) {
   (void)name;
   return false;
+}
+
+namespace {
+HHOOK gCreationHook = nullptr;
+std::map<HWND, std::pair<DWORD, DWORD>> gCreationStyles;
+
+LRESULT CALLBACK NoteCreation(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+    gCreationStyles[reinterpret_cast<HWND>(wParam)] = {static_cast<DWORD>(create->style),
+                                                       static_cast<DWORD>(create->dwExStyle)};
+  }
+  return CallNextHookEx(gCreationHook, code, wParam, lParam);
+}
+}  // namespace
+
+CreationStyles::CreationStyles() {
+  gCreationStyles.clear();
+  gCreationHook = SetWindowsHookExA(WH_CBT, NoteCreation, nullptr, GetCurrentThreadId());
+}
+CreationStyles::~CreationStyles() { UnhookWindowsHookEx(gCreationHook); }
+DWORD CreationStyles::Style(HWND window) const {
+  auto found = gCreationStyles.find(window);
+  return found == gCreationStyles.end() ? 0 : found->second.first;
+}
+DWORD CreationStyles::ExStyle(HWND window) const {
+  auto found = gCreationStyles.find(window);
+  return found == gCreationStyles.end() ? 0 : found->second.second;
 }

@@ -18,6 +18,17 @@ HWND ThreadWindowOfClass(DWORD thread, const char* className, bool visibleOnly =
 std::string ClassOf(HWND window);
 DWORD StyleOf(HWND window);
 DWORD ExStyleOf(HWND window);
+// While it lives, notes the styles that each window of the thread is created with (a rich edit, for one,
+// changes its styles afterwards).
+class CreationStyles {
+public:
+  CreationStyles();
+  ~CreationStyles();
+  CreationStyles(const CreationStyles&) = delete;
+  CreationStyles& operator=(const CreationStyles&) = delete;
+  DWORD Style(HWND window) const;
+  DWORD ExStyle(HWND window) const;
+};
 // Saves the whole screen as build/screenshots/<name>.png for a person to look at; false if that failed.
 bool SaveScreenshot(const char* name);
 

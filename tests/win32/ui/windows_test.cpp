@@ -82,7 +82,7 @@ TEST(WindowOpen, ExplicitStylesAreKeptAndPositionIsTheOuterCorner) {
 TEST(WindowOpen, CentredOverParentOrActiveWindowNeverBelowZero) {
   ASSERT_NE(WindowOpen(16, 200, 150, 300, 200, "Eltern", WS_CAPTION, nullptr), 0);
   const HWND parent = WindowHandle(16);
-  ASSERT_NE(WindowOpen(17, 0, 0, 100, 50, "Kind", kWindowCentreParent, parent), 0);
+  ASSERT_NE(WindowOpen(17, 0, 0, 200, 80, "Kind", kWindowCentreParent, parent), 0);
   const RECT p = OuterRect(parent);
   const RECT c = OuterRect(WindowHandle(17));
   EXPECT_EQ(c.left, p.left + ((p.right - p.left) - (c.right - c.left)) / 2);
@@ -92,13 +92,13 @@ TEST(WindowOpen, CentredOverParentOrActiveWindowNeverBelowZero) {
   // Without a parent the active window is the reference.
   SetActiveWindow(parent);
   ASSERT_EQ(GetActiveWindow(), parent);
-  ASSERT_NE(WindowOpen(17, 0, 0, 100, 50, "Kind", kWindowCentreParent, nullptr), 0);
+  ASSERT_NE(WindowOpen(17, 0, 0, 200, 80, "Kind", kWindowCentreParent, nullptr), 0);
   EXPECT_EQ(GetWindow(WindowHandle(17), GW_OWNER), nullptr);
   EXPECT_EQ(OuterRect(WindowHandle(17)).left, c.left);
   WindowClose(17);
 
   // A window larger than a parent in the corner is kept on the screen.
-  ASSERT_NE(WindowOpen(18, 0, 0, 60, 30, "Klein", WS_CAPTION, nullptr), 0);
+  ASSERT_NE(WindowOpen(18, 0, 0, 150, 30, "Klein", WS_CAPTION, nullptr), 0);
   ASSERT_NE(WindowOpen(19, 0, 0, 500, 400, "Groß", kWindowCentreParent, WindowHandle(18)), 0);
   EXPECT_EQ(OuterRect(WindowHandle(19)).left, 0);
   EXPECT_EQ(OuterRect(WindowHandle(19)).top, 0);
