@@ -129,9 +129,10 @@ protected:
     return MakeStandInHost(root, shape) && RegisterPureBasic(root) ? root : std::string();
   }
 
-  Walkthrough Choosing(const char* option) {
+  static Walkthrough Into(const std::string& root, const char* option = kInstall) {
     Walkthrough walkthrough;
     walkthrough.option = option;
+    walkthrough.folder = root;
     return walkthrough;
   }
 
@@ -196,6 +197,8 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
 
   ASSERT_TRUE(run.Continue());
   ASSERT_TRUE(run.WaitBrowser());
+  std::string shown;
+  ASSERT_TRUE(run.BrowserProposes(root, &shown)) << shown;
   ui::SaveScreenshot("first-install-3-folder");
   ASSERT_TRUE(run.AnswerBrowser(true));
 
@@ -252,11 +255,11 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
 TEST_F(InstallerScenario, SecondRunRepairsWithIdenticalFiles) {
   const std::string root = NewHost("repair");
   ASSERT_FALSE(root.empty());
-  const WalkOutcome first = Walk(installerPath, Choosing(kInstall));
+  const WalkOutcome first = Walk(installerPath, Into(root));
   ASSERT_EQ(first.failedStep, "");
   ASSERT_EQ(first.exitCode, 0u);
 
-  const WalkOutcome second = Walk(installerPath, Choosing(kRepair));
+  const WalkOutcome second = Walk(installerPath, Into(root, kRepair));
   ASSERT_EQ(second.failedStep, "");
   EXPECT_TRUE(Contains(second.dialogTexts, "Installierte Version\t: 000.001.007"));
   EXPECT_TRUE(Contains(second.dialogTexts, "Versionsdatum\t\t: 13.09.2007"));
@@ -283,7 +286,7 @@ TEST_F(InstallerScenario, UpdatesInstallLikeAFirstInstall) {
     const std::string root = NewHost("update");
     ASSERT_FALSE(root.empty());
     ASSERT_TRUE(WriteRecord(c.version, c.date));
-    const WalkOutcome outcome = Walk(installerPath, Choosing(c.option));
+    const WalkOutcome outcome = Walk(installerPath, Into(root, c.option));
     ASSERT_EQ(outcome.failedStep, "");
     EXPECT_TRUE(Contains(outcome.dialogTexts, c.shownVersion));
     EXPECT_TRUE(Contains(outcome.dialogTexts, std::string("Versionsdatum\t\t: ") + c.date));
@@ -318,6 +321,8 @@ TEST_F(InstallerScenario, CancellingTheFolderBrowserSaysSoAndInstallsNothing) {
   ASSERT_TRUE(run.Choose(kInstall));
   ASSERT_TRUE(run.Continue());
   ASSERT_TRUE(run.WaitBrowser());
+  std::string shown;
+  EXPECT_TRUE(run.BrowserProposes(root, &shown)) << shown;
   ASSERT_TRUE(run.AnswerBrowser(false));
   ui::MessageBoxInfo box;
   ASSERT_TRUE(run.WaitMessage(&box));
@@ -340,7 +345,7 @@ TEST_F(InstallerScenario, FolderWithoutUsablePureBasicExeWarnsAndInstalls) {
     shape.libraryFolders = false;
     const std::string root = NewHost("no-host", shape);
     ASSERT_FALSE(root.empty());
-    Walkthrough walkthrough;
+    Walkthrough walkthrough = Into(root);
     walkthrough.answerWarning = true;
     const WalkOutcome outcome = Walk(installerPath, walkthrough);
     ASSERT_EQ(outcome.failedStep, "");
@@ -359,12 +364,12 @@ TEST_F(InstallerScenario, FolderWithoutUsablePureBasicExeWarnsAndInstalls) {
 TEST_F(InstallerScenario, ReadOnlyLibraryFileFailsOnlyTheLibrary) {
   const std::string root = NewHost("read-only");
   ASSERT_FALSE(root.empty());
-  const std::string library = root + kInstalledFiles[0].target;
+  const std::string library = root + "PureLibraries\\UserLibraries\\Velkor_400";
   ASSERT_TRUE(WriteFileBytes(library, "old library"));
   ASSERT_TRUE(SetImmutable(library, true));
   immutable_.push_back(library);
 
-  const WalkOutcome outcome = Walk(installerPath, Choosing(kInstall));
+  const WalkOutcome outcome = Walk(installerPath, Into(root));
   ASSERT_EQ(outcome.failedStep, "");
   const bool written[kFileCount] = {false, true, true, true, true, true, true, true, true};
   EXPECT_EQ(outcome.log, ExpectedLog(written, 0, false));
@@ -379,7 +384,7 @@ TEST_F(InstallerScenario, HelpFolderThatCannotBeMadeFailsOnlyTheHelp) {
   ASSERT_FALSE(root.empty());
   ASSERT_TRUE(WriteFileBytes(root + "Help", "a file where the folder should be"));
 
-  const WalkOutcome outcome = Walk(installerPath, Choosing(kInstall));
+  const WalkOutcome outcome = Walk(installerPath, Into(root));
   ASSERT_EQ(outcome.failedStep, "");
   const bool written[kFileCount] = {true, false, true, true, true, true, true, true, true};
   EXPECT_EQ(outcome.log, ExpectedLog(written, 0, false));
@@ -428,7 +433,7 @@ TEST_F(InstallerScenario, LegacyVersionFileIsShownKeptOnCancelAndGoneAfterInstal
   EXPECT_EQ(ReadFileBytes(legacy), "1005\r\n01.02.2007\r\n");
   EXPECT_EQ(RecordValue("Version"), "1008");
 
-  const WalkOutcome outcome = Walk(installerPath, Choosing(kUpdate));
+  const WalkOutcome outcome = Walk(installerPath, Into(root, kUpdate));
   ASSERT_EQ(outcome.failedStep, "");
   EXPECT_EQ(outcome.log, ExpectedLog(kAllWritten, 2, true));
   EXPECT_FALSE(FileExists(legacy));
@@ -456,7 +461,7 @@ TEST_F(InstallerScenario, FailedWriteOnAFullDiskIsLoggedAsFailure) {
   ASSERT_TRUE(MakeStandInHost(root, shape));
   ASSERT_TRUE(RegisterPureBasic(root));
 
-  const WalkOutcome outcome = Walk(installerPath, Choosing(kInstall));
+  const WalkOutcome outcome = Walk(installerPath, Into(root));
   ASSERT_EQ(outcome.failedStep, "");
   ASSERT_EQ(outcome.log.size(), 23u);
   EXPECT_EQ(outcome.log[2], "Library entpackt");
@@ -493,7 +498,7 @@ TEST_F(InstallerScenario, ClosingTheBackgroundWhileTypingEndsTheRun) {
 TEST_F(InstallerScenario, FirstInstallOverheadIsSmall) {
   const std::string root = NewHost("timing");
   ASSERT_FALSE(root.empty());
-  const WalkOutcome outcome = Walk(installerPath, Choosing(kInstall));
+  const WalkOutcome outcome = Walk(installerPath, Into(root));
   ASSERT_EQ(outcome.failedStep, "");
   ASSERT_EQ(outcome.exitCode, 0u);
   const double overhead = outcome.secondsToLog - kDemandedWaitSeconds;

@@ -1,5 +1,7 @@
 #include "tests/e2e/installer_session.h"
 
+#include <algorithm>
+
 namespace e2e {
 
 namespace {
@@ -160,6 +162,32 @@ HWND InstallerRun::WaitBrowser() {
   return browser_;
 }
 
+bool InstallerRun::BrowserProposes(const std::string& folder, std::string* shown) {
+  // The last two names of the path identify it well enough: every stand-in folder has a unique parent.
+  std::vector<std::string> expected;
+  size_t end = folder.size();
+  if (end && folder[end - 1] == '\\') --end;
+  for (int i = 0; i < 2; ++i) {
+    const size_t slash = folder.rfind('\\', end - 1);
+    if (slash == std::string::npos) break;
+    expected.push_back(folder.substr(slash + 1, end - slash - 1));
+    end = slash;
+  }
+  std::vector<std::string> selection;
+  const bool proposed = ui::WaitUntil(
+      [&] {
+        selection = ui::FolderBrowserSelection(browser_);
+        return selection.size() >= expected.size() &&
+               std::equal(expected.begin(), expected.end(), selection.begin());
+      },
+      kWindowTimeoutMs, 10);
+  if (shown) {
+    shown->clear();
+    for (auto name = selection.rbegin(); name != selection.rend(); ++name) *shown += "/" + *name;
+  }
+  return proposed;
+}
+
 bool InstallerRun::AnswerBrowser(bool ok) { return ui::AnswerFolderBrowser(browser_, ok, kWindowTimeoutMs); }
 
 bool InstallerRun::WaitMessage(ui::MessageBoxInfo* box) { return ui::WaitMessageBox(Pid(), box, kWindowTimeoutMs); }
@@ -217,6 +245,12 @@ WalkOutcome Walk(const std::string& installerPath, const Walkthrough& walkthroug
   Shot(shots, "2-dialog");
   if (!run.Continue()) return failed("Weiter");
   if (!run.WaitBrowser()) return failed("folder browser");
+  std::string shown;
+  if (!walkthrough.folder.empty() && !run.BrowserProposes(walkthrough.folder, &shown)) {
+    run.AnswerBrowser(false);
+    outcome.failedStep = "folder browser proposes " + shown;
+    return outcome;
+  }
   Shot(shots, "3-folder");
   if (!run.AnswerBrowser(true)) return failed("answering the folder browser");
   if (walkthrough.answerWarning) {

@@ -67,6 +67,8 @@ public:
   bool Continue();
   bool Cancel();
   HWND WaitBrowser();
+  // Waits until the browser's selection is the folder (a Windows path); false with what it shows otherwise.
+  bool BrowserProposes(const std::string& folder, std::string* shown = nullptr);
   bool AnswerBrowser(bool ok);
   bool WaitMessage(ui::MessageBoxInfo* box);
   bool AnswerMessage(const ui::MessageBoxInfo& box);
@@ -91,6 +93,8 @@ private:
 // A whole run from start to exit, choosing one option and accepting the proposed folder.
 struct Walkthrough {
   const char* option = "installieren";
+  // The folder the browser must propose; any other proposal is cancelled, so nothing is written elsewhere.
+  std::string folder;
   bool answerWarning = false;  // a message box comes between the folder browser and the progress window
   std::string screenshots;     // non-empty: a screenshot of each screen, named with this prefix
 };

@@ -32,20 +32,30 @@ ULONGLONG DiskBytes(const std::string& folder) {
 
 }  // namespace
 
+// Below the prefix's drive C: and visible there: the folder browser cannot select a folder below a hidden one
+// (such as the temporary folder).
 std::string FreshFolder(const std::string& label) {
   static unsigned counter = 0;
-  char name[160];
-  std::snprintf(name, sizeof(name), "Z:\\tmp\\velkor-e2e-%s-%lu-%lu-%u\\", label.c_str(), GetCurrentProcessId(),
+  char name[MAX_PATH];
+  std::snprintf(name, sizeof(name), "C:\\velkor-e2e-%s-%lu-%lu-%u\\", label.c_str(), GetCurrentProcessId(),
                 GetTickCount(), ++counter);
   RemoveTree(name);
   return CreateDirectoryA(name, nullptr) ? std::string(name) : std::string();
 }
 
+// Wine's own export names the Unix file behind a Windows path.
 std::string UnixPathOf(const std::string& windowsPath) {
-  std::string path = windowsPath.substr(2);
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  return path;
+  using UnixFileName = char*(__cdecl*)(const wchar_t*);
+  static const auto unixFileName = reinterpret_cast<UnixFileName>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!unixFileName) return std::string();
+  wchar_t wide[MAX_PATH + 1] = {};
+  if (!MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH)) return std::string();
+  char* path = unixFileName(wide);
+  if (!path) return std::string();
+  std::string result = path;
+  HeapFree(GetProcessHeap(), 0, path);
+  return result;
 }
 
 std::string WindowsPathOf(const std::string& unixPath) {
@@ -183,7 +193,9 @@ bool RunUnix(const std::string& commandLine) {
 }
 
 bool SetImmutable(const std::string& path, bool immutable) {
-  if (!RunUnix(std::string("/usr/bin/chattr ") + (immutable ? "+i " : "-i ") + UnixPathOf(path))) return false;
+  const std::string unixPath = UnixPathOf(path);
+  if (unixPath.empty() || !RunUnix(std::string("/usr/bin/chattr ") + (immutable ? "+i " : "-i ") + unixPath))
+    return false;
   return ui::WaitUntil([&] { return OpensForWriting(path) != immutable; }, kEffectTimeoutMs);
 }
 

@@ -16,9 +16,9 @@ struct HostShape {
   bool compiler = true;        // compilers\pbcompiler.exe, the stand-in compiler
 };
 
-// A fresh, empty folder below /tmp (seen by Wine as Z:\tmp\...); Windows path ending with a backslash.
+// A fresh, empty folder on the prefix's drive C:; its Windows path, ending with a backslash.
 std::string FreshFolder(const std::string& label);
-// The Unix path of a path on drive Z: (where FreshFolder puts everything).
+// The Unix path of the file or folder behind a Windows path; empty outside Wine.
 std::string UnixPathOf(const std::string& windowsPath);
 // A Unix path as Wine's drive Z: shows it.
 std::string WindowsPathOf(const std::string& unixPath);

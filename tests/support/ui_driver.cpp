@@ -1,5 +1,7 @@
 #include "tests/support/ui_driver.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace ui {
@@ -311,6 +313,40 @@ HWND WaitFolderBrowser(DWORD processId, DWORD timeoutMs) {
 bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs) {
   if (!PostClick(GetDlgItem(browser, ok ? IDOK : IDCANCEL))) return false;
   return WaitWindowGone(browser, true, timeoutMs);
+}
+
+std::vector<std::string> FolderBrowserSelection(HWND browser) {
+  std::vector<std::string> names;
+  const std::vector<HWND> trees = Descendants(browser, "SysTreeView32");
+  if (trees.empty()) return names;
+  HWND tree = trees.front();
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tree));
+  if (!process) return names;
+  // The tree answers with pointers into its own process: the item record and its text live there.
+  constexpr SIZE_T kTextSize = 1024;
+  char* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (remote) {
+    auto item = reinterpret_cast<HTREEITEM>(SendBounded(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    while (item) {
+      TVITEMA request{};
+      request.mask = TVIF_TEXT;
+      request.hItem = item;
+      request.pszText = remote + sizeof(TVITEMA);
+      request.cchTextMax = kTextSize;
+      char text[kTextSize] = {};
+      if (!WriteProcessMemory(process, remote, &request, sizeof(request), nullptr) ||
+          !SendBounded(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) ||
+          !ReadProcessMemory(process, remote + sizeof(TVITEMA), text, kTextSize - 1, nullptr))
+        break;
+      names.emplace_back(text);
+      item = reinterpret_cast<HTREEITEM>(
+          SendBounded(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return names;
 }
 
 // ---- Screenshots ----
