@@ -69,7 +69,7 @@ TEST_F(Controls, ClassesStylesIdentifiersAndDefaultFont) {
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(GetParent(control), WindowHandle(40));
     EXPECT_EQ(GetDlgCtrlID(control), e.number);
-    EXPECT_EQ(ClassOf(control), e.className);
+    EXPECT_EQ(ui::ClassOf(control), e.className);
     EXPECT_EQ(created.Style(control), e.style);
     // The rich edit keeps its font as character format; a bitmap static has none.
     if (e.number != 54 && e.number != 55) {
@@ -84,7 +84,12 @@ TEST_F(Controls, ClassesStylesIdentifiersAndDefaultFont) {
   SendMessageA(ControlHandle(54), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
   EXPECT_STREQ(format.szFaceName, guiFont.lfFaceName);
   EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(ControlHandle(55), STM_GETIMAGE, IMAGE_BITMAP, 0)), bitmap);
-  SaveScreenshot("controls");
+  ControlSetText(54, "Starte die Installation ...\r\rLibrary entpackt");
+  ASSERT_NE(OptionCreate(57, 130, 10, 120, 18, "installieren"), 0);
+  ASSERT_NE(OptionCreate(58, 130, 30, 150, 18, "UpDate installieren"), 0);
+  ControlSetState(58, 1);
+  DrainEvents();
+  ui::SaveScreenshot("controls");
   WindowClose(40);
   DeleteObject(bitmap);
 }
@@ -339,7 +344,8 @@ TEST_F(Controls, LinkDrawsInParentColourHoverColourAndGrey) {
 
   SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_GT(CountPixels(link, red), 20);
-  SaveScreenshot("link_hover");
+  DrainEvents();
+  ui::SaveScreenshot("link_hover");
   SendMessageA(link, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(CountPixels(link, red), 0);
 

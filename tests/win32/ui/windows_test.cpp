@@ -42,7 +42,8 @@ TEST(WindowOpen, CentredOnScreenOwnedByParentWithCaptionOnly) {
   char title[64] = {};
   GetWindowTextA(window, title, sizeof title);
   EXPECT_STREQ(title, "Fortschritt ...");
-  SaveScreenshot("window_centred");
+  DrainEvents();
+  ui::SaveScreenshot("window_centred");
   WindowClose(11);
   WindowClose(10);
 }
@@ -124,7 +125,7 @@ TEST(WindowOpen, MaximisedStartAndShowingAgainKeepsItMaximised) {
 TEST(WindowOpen, EachWindowHasItsOwnClassUnregisteredOnClose) {
   ASSERT_NE(WindowOpen(21, 0, 0, 50, 50, "", 0, nullptr), 0);
   const HWND window = WindowHandle(21);
-  EXPECT_EQ(ClassOf(window), "WindowClass_21");
+  EXPECT_EQ(ui::ClassOf(window), "WindowClass_21");
   WNDCLASSA info{};
   ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "WindowClass_21", &info));
   EXPECT_EQ(info.style & CS_DBLCLKS, static_cast<UINT>(CS_DBLCLKS));
@@ -146,7 +147,7 @@ TEST(WindowOpen, FreshNumberAndReplacementOfAnOpenNumber) {
   ASSERT_GE(fresh, 0x10000);
   const int number = static_cast<int>(fresh);
   ASSERT_NE(WindowHandle(number), nullptr);
-  EXPECT_EQ(ClassOf(WindowHandle(number)), "WindowClass_" + std::to_string(number));
+  EXPECT_EQ(ui::ClassOf(WindowHandle(number)), "WindowClass_" + std::to_string(number));
   EXPECT_EQ(WindowNumberOf(WindowHandle(number)), number);
   const intptr_t second = WindowOpen(-1, 0, 0, 40, 40, "frisch 2", 0, nullptr);
   EXPECT_NE(second, fresh);
