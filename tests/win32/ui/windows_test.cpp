@@ -214,3 +214,43 @@ TEST(WindowKeepOnTop, TogglesTopmostWithoutMoving) {
   EXPECT_EQ(ExStyleOf(window) & WS_EX_TOPMOST, 0u);
   WindowClose(28);
 }
+
+namespace {
+HHOOK gRefuseHook = nullptr;
+// Refuses the creation of every top-level window, as Windows does when it runs out of resources.
+LRESULT CALLBACK RefuseTopLevel(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD)) return 1;
+  return CallNextHookEx(gRefuseHook, code, wParam, lParam);
+}
+}  // namespace
+
+TEST(WindowOpen, RefusedWindowLeavesNoNumberAndNoClass) {
+  ASSERT_NE(WindowOpen(29, 0, 0, 50, 50, "alt", 0, nullptr), 0);
+  const HWND old = WindowHandle(29);
+  gRefuseHook = SetWindowsHookExA(WH_CBT, RefuseTopLevel, nullptr, GetCurrentThreadId());
+  ASSERT_NE(gRefuseHook, nullptr);
+  const intptr_t result = WindowOpen(29, 0, 0, 50, 50, "neu", 0, nullptr);
+  const intptr_t fresh = WindowOpen(-1, 0, 0, 50, 50, "frisch", 0, nullptr);
+  UnhookWindowsHookEx(gRefuseHook);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(fresh, 0);
+  // The old window under that number was closed first; nothing is left under it.
+  EXPECT_FALSE(IsWindow(old));
+  EXPECT_EQ(WindowExists(29), 0);
+  WNDCLASSA info{};
+  EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(nullptr), "WindowClass_29", &info));
+  ASSERT_NE(WindowOpen(29, 0, 0, 50, 50, "wieder", 0, nullptr), 0);
+  WindowClose(29);
+}
+
+TEST(WindowClose, BackgroundBrushSetByTheProgramSurvivesTheClass) {
+  const HBRUSH brush = CreateSolidBrush(RGB(0, 153, 204));
+  ASSERT_NE(WindowOpen(33, 0, 0, 50, 50, "Verlauf", 0, nullptr), 0);
+  ASSERT_NE(WindowOpen(34, 0, 0, 50, 50, "Verlauf besessen", 0, WindowHandle(33)), 0);
+  SetClassLongPtrA(WindowHandle(33), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+  SetClassLongPtrA(WindowHandle(34), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+  WindowClose(33);  // takes window 34 with it
+  EXPECT_EQ(WindowExists(34), 0);
+  EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+  EXPECT_TRUE(DeleteObject(brush));
+}
