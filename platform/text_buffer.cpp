@@ -52,7 +52,7 @@ unsigned char Text::at(int index) const {
 }
 
 bool Text::reserve(int capacity) {
-  if (capacity <= capacity_) return true;
+  if (capacity <= capacity_ && bytes_) return true;  // an empty text still gets its terminator's byte
   int grown = capacity_ < 16 ? 16 : capacity_;
   while (grown < capacity) grown *= 2;
   char* bytes = static_cast<char*>(std::realloc(bytes_, static_cast<size_t>(grown) + 1));

@@ -24,4 +24,8 @@ TEST(TextBuffer, BufferAndResizeServeApiCalls) {
   EXPECT_EQ(t.length(), 250);
   EXPECT_EQ(t.c_str()[250], 0);
   EXPECT_TRUE(Text(nullptr).empty());
+  Text none;
+  char* zero = none.buffer(0);  // an empty text still has room for its terminator
+  ASSERT_NE(zero, nullptr);
+  EXPECT_EQ(zero[0], 0);
 }
