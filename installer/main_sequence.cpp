@@ -15,7 +15,8 @@ void StartUp(RunState& run) {
   DeriveVersionNumber(run);
   BuildDescriptionText(run);
   const PayloadBlock picture = PayloadGet(PayloadId::SetupPicture);
-  if (picture.bytes && ImageLoadFromMemory(kSetupPictureImage, picture.bytes))
+  if (picture.bytes &&
+      ImageLoadFromMemory(kSetupPictureImage, picture.bytes, static_cast<uint32_t>(picture.size)))
     ImageResize(kSetupPictureImage, kSetupPictureWidth, kSetupPictureHeight);
 }
 
