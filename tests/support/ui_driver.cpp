@@ -1,0 +1,383 @@
+#include "tests/support/ui_driver.h"
+
+#include <cstring>
+
+namespace ui {
+
+namespace {
+
+// Bound for a message sent to another process's window: a hung program must not hang the test.
+constexpr UINT kSendTimeoutMs = 5000;
+
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return 0;
+  return static_cast<LRESULT>(result);
+}
+
+bool ClassIs(HWND window, const char* className) {
+  return !className || _stricmp(ClassOf(window).c_str(), className) == 0;
+}
+
+bool TextIs(HWND window, const char* text) { return !text || TextOf(window) == text; }
+
+struct TopSearch {
+  const char* className;
+  const char* title;
+  DWORD processId;
+  std::vector<HWND>* found;
+};
+
+BOOL CALLBACK CollectTop(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<TopSearch*>(context);
+  if (search->processId && ProcessOf(window) != search->processId) return TRUE;
+  if (!ClassIs(window, search->className) || !TextIs(window, search->title)) return TRUE;
+  search->found->push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
+  reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+  return TRUE;
+}
+
+bool UsableByUser(HWND control) { return control && IsShown(control) && IsEnabled(control); }
+
+}  // namespace
+
+// ---- Processes ----
+
+Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) {
+  other.handle_ = nullptr;
+  other.id_ = 0;
+}
+
+Process& Process::operator=(Process&& other) noexcept {
+  if (this != &other) {
+    if (handle_) CloseHandle(handle_);
+    handle_ = other.handle_;
+    id_ = other.id_;
+    other.handle_ = nullptr;
+    other.id_ = 0;
+  }
+  return *this;
+}
+
+Process::~Process() {
+  if (handle_) CloseHandle(handle_);
+}
+
+bool Process::Wait(DWORD timeoutMs, DWORD* exitCode) const {
+  if (!handle_ || WaitForSingleObject(handle_, timeoutMs) != WAIT_OBJECT_0) return false;
+  DWORD code = 0;
+  if (!GetExitCodeProcess(handle_, &code)) return false;
+  if (exitCode) *exitCode = code;
+  return true;
+}
+
+bool Process::Running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+void Process::Kill() {
+  if (!Running()) return;
+  TerminateProcess(handle_, 1);
+  WaitForSingleObject(handle_, 5000);
+}
+
+Process ProcessStart(const std::string& exePath, const std::string& arguments, const std::string& workingFolder) {
+  Process process;
+  std::string commandLine = QuoteArgument(exePath);
+  if (!arguments.empty()) commandLine += " " + arguments;
+  std::vector<char> writable(commandLine.begin(), commandLine.end());
+  writable.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(exePath.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
+    return process;
+  CloseHandle(info.hThread);
+  process.handle_ = info.hProcess;
+  process.id_ = info.dwProcessId;
+  return process;
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  const size_t slash = folder.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+std::string QuoteArgument(const std::string& argument) {
+  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    if (c == '"') quoted.append(backslashes * 2 + 1, '\\');
+    else quoted.append(backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, '\\');
+  quoted += '"';
+  return quoted;
+}
+
+// ---- Waiting ----
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(stepMs);
+  }
+}
+
+// ---- Finding windows ----
+
+std::vector<HWND> TopWindows(const char* className, const char* title, DWORD processId) {
+  std::vector<HWND> found;
+  TopSearch search{className, title, processId, &found};
+  EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
+  return found;
+}
+
+HWND FindTopWindow(const char* className, const char* title, DWORD processId, bool visibleOnly) {
+  for (HWND window : TopWindows(className, title, processId))
+    if (!visibleOnly || IsWindowVisible(window)) return window;
+  return nullptr;
+}
+
+HWND WaitTopWindow(const char* className, const char* title, DWORD processId, bool visibleOnly, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindTopWindow(className, title, processId, visibleOnly)) != nullptr; },
+            timeoutMs);
+  return found;
+}
+
+bool WaitWindowGone(HWND window, bool hiddenCounts, DWORD timeoutMs) {
+  return WaitUntil([&] { return !IsWindow(window) || (hiddenCounts && !IsWindowVisible(window)); }, timeoutMs);
+}
+
+std::vector<HWND> Descendants(HWND parent, const char* className) {
+  std::vector<HWND> all;
+  if (parent) EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+  std::vector<HWND> matching;
+  for (HWND window : all)
+    if (ClassIs(window, className)) matching.push_back(window);
+  return matching;
+}
+
+HWND FindChildById(HWND parent, int id) {
+  for (HWND window : Descendants(parent))
+    if (IdOf(window) == id) return window;
+  return nullptr;
+}
+
+HWND FindChild(HWND parent, const char* className, const char* text) {
+  for (HWND window : Descendants(parent, className))
+    if (TextIs(window, text)) return window;
+  return nullptr;
+}
+
+HWND WaitChild(HWND parent, const char* className, const char* text, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindChild(parent, className, text)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+// ---- Reading ----
+
+std::string TextOf(HWND window) {
+  const LRESULT length = SendBounded(window, WM_GETTEXTLENGTH, 0, 0);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT copied = SendBounded(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  const int length = GetClassNameA(window, name, sizeof(name));
+  return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+int IdOf(HWND window) { return static_cast<int>(GetWindowLongPtrA(window, GWLP_ID)); }
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+
+int CheckStateOf(HWND window) { return static_cast<int>(SendBounded(window, BM_GETCHECK, 0, 0)); }
+
+bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+
+bool IsShown(HWND window) { return IsWindowVisible(window) != FALSE; }
+
+RECT RectIn(HWND window, HWND reference) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  if (reference) MapWindowPoints(HWND_DESKTOP, reference, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+SIZE ClientSizeOf(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+HWND OwnerOf(HWND window) { return GetWindow(window, GW_OWNER); }
+
+bool IsTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// ---- Acting ----
+
+bool Click(HWND control) {
+  if (!UsableByUser(control)) return false;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+}
+
+bool PostClick(HWND control) {
+  if (!UsableByUser(control)) return false;
+  return PostMessageA(control, BM_CLICK, 0, 0) != FALSE;
+}
+
+bool MouseClick(HWND control) {
+  if (!UsableByUser(control)) return false;
+  const SIZE size = ClientSizeOf(control);
+  const LPARAM at = MAKELPARAM(size.cx / 2, size.cy / 2);
+  return PostMessageA(control, WM_MOUSEMOVE, 0, at) && PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
+         PostMessageA(control, WM_LBUTTONUP, 0, at);
+}
+
+void RequestClose(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+// ---- Message boxes and the folder browser ----
+
+bool WaitMessageBox(DWORD processId, MessageBoxInfo* info, DWORD timeoutMs) {
+  HWND box = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopWindows("#32770", nullptr, processId)) {
+          if (IsWindowVisible(window) && GetDlgItem(window, 0xFFFF)) {
+            box = window;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  if (!box) return false;
+  info->window = box;
+  info->title = TextOf(box);
+  info->text = TextOf(GetDlgItem(box, 0xFFFF));
+  return true;
+}
+
+bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId, DWORD timeoutMs) {
+  HWND button = GetDlgItem(box.window, buttonId);
+  if (!PostClick(button)) return false;
+  return WaitWindowGone(box.window, true, timeoutMs);
+}
+
+HWND WaitFolderBrowser(DWORD processId, DWORD timeoutMs) {
+  HWND browser = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopWindows("#32770", nullptr, processId)) {
+          if (IsWindowVisible(window) && !Descendants(window, "SysTreeView32").empty()) {
+            browser = window;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return browser;
+}
+
+bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs) {
+  if (!PostClick(GetDlgItem(browser, ok ? IDOK : IDCANCEL))) return false;
+  return WaitWindowGone(browser, true, timeoutMs);
+}
+
+// ---- Screenshots ----
+
+std::string ScreenshotFolder() {
+  const std::string folder = VELKOR_SCREENSHOT_DIR;
+  char windowsPath[MAX_PATH + 1] = {};
+  // The folder is a Unix path; Wine maps the root of the Unix file system to drive Z:.
+  std::string asWindows = "Z:" + folder;
+  for (char& c : asWindows)
+    if (c == '/') c = '\\';
+  std::strncpy(windowsPath, asWindows.c_str(), MAX_PATH);
+  for (char* p = windowsPath + 3; *p; ++p) {
+    if (*p != '\\') continue;
+    *p = '\0';
+    CreateDirectoryA(windowsPath, nullptr);
+    *p = '\\';
+  }
+  CreateDirectoryA(windowsPath, nullptr);
+  return folder;
+}
+
+namespace {
+
+// A complete PNG file ends with its IEND chunk: "IEND" and that chunk's fixed CRC.
+bool IsCompletePng(const std::string& windowsFile) {
+  HANDLE file = CreateFileA(windowsFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  unsigned char tail[8] = {};
+  DWORD read = 0;
+  const bool ok = SetFilePointer(file, -8, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+                  ReadFile(file, tail, sizeof(tail), &read, nullptr) && read == sizeof(tail);
+  CloseHandle(file);
+  return ok && std::memcmp(tail, "IEND\xAE\x42\x60\x82", 8) == 0;
+}
+
+}  // namespace
+
+bool SaveScreenshot(const std::string& name) {
+  char display[64] = {};
+  if (!GetEnvironmentVariableA("DISPLAY", display, sizeof(display))) return false;
+  const std::string file = ScreenshotFolder() + "/" + name + ".png";
+  const std::string windowsFile = "Z:" + file;
+  DeleteFileA(windowsFile.c_str());
+  // Wine starts a native program given by its Unix path through start.exe /unix; it does not wait for a
+  // native program, so the file is watched until it is complete.
+  char system[MAX_PATH + 1] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string start = std::string(system) + "\\start.exe";
+  Process import = ProcessStart(start, "/wait /unix /usr/bin/import -display " + std::string(display) +
+                                           " -window root " + QuoteArgument(file));
+  if (!import.started()) return false;
+  if (!import.Wait(20000)) import.Kill();
+  return WaitUntil([&] { return IsCompletePng(windowsFile); }, 20000, 50);
+}
+
+// ---- Pixels ----
+
+long PixelAt(HWND window, int x, int y) {
+  POINT point{x, y};
+  if (!ClientToScreen(window, &point)) return -1;
+  HDC screen = GetDC(nullptr);
+  if (!screen) return -1;
+  const COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return colour == CLR_INVALID ? -1 : static_cast<long>(colour);
+}
+
+}  // namespace ui
