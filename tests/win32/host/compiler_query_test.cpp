@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 #include "host/compiler_version.h"
 #include "registry/host_lookup.h"
@@ -12,15 +13,24 @@ const std::string kBanner = "PureBasic 4.10 (Windows - x86)\r\nCopyright (c) Fan
 
 DWORD Elapsed(DWORD since) { return GetTickCount() - since; }
 
-// Waits for the process with that id to be gone; true with its exit code.
-bool Ended(DWORD pid, DWORD timeoutMs, DWORD* exitCode) {
-  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+// Waits for the process to be gone; true with its exit code. Ends it when it is still there.
+bool Ended(HANDLE process, DWORD timeoutMs, DWORD* exitCode) {
   if (!process) return false;
   const bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
   GetExitCodeProcess(process, exitCode);
   if (!ended) TerminateProcess(process, 9);
   CloseHandle(process);
   return ended;
+}
+
+HANDLE OpenStandin(const StandinInstallation& installation) {
+  HANDLE process = nullptr;
+  ui::WaitUntil([&] {
+    const DWORD pid = installation.LastPid();
+    if (pid) process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+    return process != nullptr;
+  }, 5000, 5);
+  return process;
 }
 }  // namespace
 
@@ -68,12 +78,16 @@ TEST(CompilerQuery, StartsNothingWithoutAProgramAtAnAbsolutePath) {
 TEST(CompilerQuery, ACompilerThatNeverEndsIsEndedAfterTheBoundAndItsOutputKept) {
   StandinInstallation installation;
   installation.Behave("hang", kBanner);
+  // Opened while the query waits, so that its exit code can still be read afterwards.
+  HANDLE standin = nullptr;
+  std::thread opener([&] { standin = OpenStandin(installation); });
   const DWORD start = GetTickCount();
   EXPECT_EQ(GetCompilerVersion(), Text("4.10"));
+  opener.join();
   EXPECT_GE(Elapsed(start), 4900u);
   EXPECT_LT(Elapsed(start), 8000u);
   DWORD exitCode = 0;
-  EXPECT_TRUE(Ended(installation.LastPid(), 2000, &exitCode));
+  EXPECT_TRUE(Ended(standin, 2000, &exitCode));
   EXPECT_EQ(exitCode, 1u);  // ended by the query, not by itself
 }
 
@@ -85,10 +99,10 @@ TEST(CompilerQuery, AChildHoldingThePipeNeitherBlocksTheQueryNorInheritsTheReadE
   EXPECT_EQ(GetCompilerVersion(), Text("4.10"));
   EXPECT_LT(Elapsed(start), 2000u);
   // Once the query has closed its read end, the lingering child's writes must fail: no other read end exists.
-  ASSERT_TRUE(ui::WaitUntil([&] { return installation.LastPid() != 0; }, 5000));
+  HANDLE lingering = OpenStandin(installation);
   SetEvent(release);
   DWORD exitCode = 99;
-  EXPECT_TRUE(Ended(installation.LastPid(), 8000, &exitCode));
+  EXPECT_TRUE(Ended(lingering, 8000, &exitCode));
   EXPECT_EQ(exitCode, 0u);
   CloseHandle(release);
 }
