@@ -26,12 +26,10 @@ TEST(PlaceWindow, ScreenCentringCutsToScreenParentCentringKeepsOnScreen) {
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 0);
   EXPECT_EQ(p.width, 500);  // not cut
-  p = PlaceWindow(0, kKeepValue, 40, 10, 10, screen, screen);
-  EXPECT_TRUE(p.defaultX);
-  EXPECT_FALSE(p.defaultY);
-  EXPECT_EQ(p.y, 40);
-  p = PlaceWindow(kWindowCentreScreen, kKeepValue, kKeepValue, 100, 100, screen, screen);
-  EXPECT_FALSE(p.defaultX || p.defaultY);
+  EXPECT_TRUE(PlaceWindow(0, kKeepValue, 40, 10, 10, screen, screen).defaultPosition);
+  EXPECT_TRUE(PlaceWindow(0, 40, kKeepValue, 10, 10, screen, screen).defaultPosition);
+  EXPECT_FALSE(PlaceWindow(0, 40, 0, 10, 10, screen, screen).defaultPosition);
+  EXPECT_FALSE(PlaceWindow(kWindowCentreScreen, kKeepValue, kKeepValue, 100, 100, screen, screen).defaultPosition);
 }
 
 TEST(FolderPath, TrailingBackslashRules) {

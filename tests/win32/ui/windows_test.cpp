@@ -227,3 +227,16 @@ TEST(WindowClose, BackgroundBrushSetByTheProgramSurvivesTheClass) {
   EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
   EXPECT_TRUE(DeleteObject(brush));
 }
+
+TEST(WindowOpen, PositionLeftToWindowsStaysOnScreen) {
+  for (const POINT asked : {POINT{kKeepValue, kKeepValue}, POINT{kKeepValue, 40}, POINT{50, kKeepValue}}) {
+    ASSERT_NE(WindowOpen(35, asked.x, asked.y, 200, 100, "frei", WS_CAPTION, nullptr), 0);
+    RECT rect;
+    GetWindowRect(WindowHandle(35), &rect);
+    EXPECT_GE(rect.left, 0);
+    EXPECT_GE(rect.top, 0);
+    EXPECT_LT(rect.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_LT(rect.top, GetSystemMetrics(SM_CYSCREEN));
+    WindowClose(35);
+  }
+}
