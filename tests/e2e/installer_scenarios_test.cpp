@@ -198,7 +198,7 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
   ASSERT_TRUE(run.Continue());
   ASSERT_TRUE(run.WaitBrowser());
   std::string shown;
-  ASSERT_TRUE(run.BrowserProposes(root, &shown)) << shown;
+  ASSERT_TRUE(run.BrowserSelects(root, &shown)) << shown;
   ui::SaveScreenshot("first-install-3-folder");
   ASSERT_TRUE(run.AnswerBrowser(true));
 
@@ -321,8 +321,6 @@ TEST_F(InstallerScenario, CancellingTheFolderBrowserSaysSoAndInstallsNothing) {
   ASSERT_TRUE(run.Choose(kInstall));
   ASSERT_TRUE(run.Continue());
   ASSERT_TRUE(run.WaitBrowser());
-  std::string shown;
-  EXPECT_TRUE(run.BrowserProposes(root, &shown)) << shown;
   ASSERT_TRUE(run.AnswerBrowser(false));
   ui::MessageBoxInfo box;
   ASSERT_TRUE(run.WaitMessage(&box));
@@ -439,6 +437,32 @@ TEST_F(InstallerScenario, LegacyVersionFileIsShownKeptOnCancelAndGoneAfterInstal
   EXPECT_FALSE(FileExists(legacy));
   ExpectRecord();
   EXPECT_EQ(outcome.exitCode, 0u);
+}
+
+// The browser opens on the directory found in the registry. Wine's browser now and then fails to apply an
+// initial selection, so a few runs are allowed; a requester that never preselects fails every one of them.
+TEST_F(InstallerScenario, FolderBrowserProposesTheFoundDirectory) {
+  const std::string root = NewHost("proposal");
+  ASSERT_FALSE(root.empty());
+  std::string shown;
+  bool proposed = false;
+  for (int attempt = 0; attempt < 3 && !proposed; ++attempt) {
+    InstallerRun run(installerPath);
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitDialog());
+    ASSERT_TRUE(run.Choose(kInstall));
+    ASSERT_TRUE(run.Continue());
+    ASSERT_TRUE(run.WaitBrowser());
+    proposed = run.BrowserProposes(root, &shown);
+    ASSERT_TRUE(run.AnswerBrowser(false));
+    ui::MessageBoxInfo box;
+    ASSERT_TRUE(run.WaitMessage(&box));
+    ASSERT_TRUE(run.AnswerMessage(box));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(run.WaitExit(&exitCode));
+    EXPECT_EQ(exitCode, 0u);
+  }
+  EXPECT_TRUE(proposed) << "the browser showed " << shown;
 }
 
 // A write that fails after its file was created (a full disk) is logged as a failure, never as success.

@@ -162,7 +162,7 @@ HWND InstallerRun::WaitBrowser() {
   return browser_;
 }
 
-bool InstallerRun::BrowserProposes(const std::string& folder, std::string* shown) {
+bool InstallerRun::BrowserProposes(const std::string& folder, std::string* shown, DWORD timeoutMs) {
   // The last two names of the path identify it well enough: every stand-in folder has a unique parent.
   std::vector<std::string> expected;
   size_t end = folder.size();
@@ -180,12 +180,21 @@ bool InstallerRun::BrowserProposes(const std::string& folder, std::string* shown
         return selection.size() >= expected.size() &&
                std::equal(expected.begin(), expected.end(), selection.begin());
       },
-      kWindowTimeoutMs, 10);
+      timeoutMs, 10);
   if (shown) {
     shown->clear();
     for (auto name = selection.rbegin(); name != selection.rend(); ++name) *shown += "/" + *name;
   }
   return proposed;
+}
+
+// Wine's folder browser now and then leaves its initial selection at the top of the tree; a user then picks the
+// folder by hand, and so does the driver.
+bool InstallerRun::BrowserSelects(const std::string& folder, std::string* shown) {
+  if (BrowserProposes(folder, shown)) return true;
+  std::string path = folder;
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return ui::FolderBrowserSelect(browser_, path) && BrowserProposes(folder, shown, kWindowTimeoutMs);
 }
 
 bool InstallerRun::AnswerBrowser(bool ok) { return ui::AnswerFolderBrowser(browser_, ok, kWindowTimeoutMs); }
@@ -246,10 +255,13 @@ WalkOutcome Walk(const std::string& installerPath, const Walkthrough& walkthroug
   if (!run.Continue()) return failed("Weiter");
   if (!run.WaitBrowser()) return failed("folder browser");
   std::string shown;
-  if (!walkthrough.folder.empty() && !run.BrowserProposes(walkthrough.folder, &shown)) {
-    run.AnswerBrowser(false);
-    outcome.failedStep = "folder browser proposes " + shown;
-    return outcome;
+  if (!walkthrough.folder.empty()) {
+    outcome.folderProposed = run.BrowserProposes(walkthrough.folder, &shown);
+    if (!outcome.folderProposed && !run.BrowserSelects(walkthrough.folder, &shown)) {
+      run.AnswerBrowser(false);
+      outcome.failedStep = "folder browser selects " + shown;
+      return outcome;
+    }
   }
   Shot(shots, "3-folder");
   if (!run.AnswerBrowser(true)) return failed("answering the folder browser");

@@ -68,7 +68,9 @@ public:
   bool Cancel();
   HWND WaitBrowser();
   // Waits until the browser's selection is the folder (a Windows path); false with what it shows otherwise.
-  bool BrowserProposes(const std::string& folder, std::string* shown = nullptr);
+  bool BrowserProposes(const std::string& folder, std::string* shown = nullptr, DWORD timeoutMs = 3000);
+  // Makes sure the folder is selected: the proposal when it is right, else the user picks the folder.
+  bool BrowserSelects(const std::string& folder, std::string* shown);
   bool AnswerBrowser(bool ok);
   bool WaitMessage(ui::MessageBoxInfo* box);
   bool AnswerMessage(const ui::MessageBoxInfo& box);
@@ -103,6 +105,7 @@ struct WalkOutcome {
   std::string failedStep;  // empty when every step went through
   std::vector<std::string> dialogTexts;
   std::vector<DialogOption> options;
+  bool folderProposed = false;  // the browser came up with the expected folder already selected
   ui::MessageBoxInfo warning;
   std::vector<std::string> log;
   double secondsToLog = 0;  // from the start to the complete log, the run then waiting for "Fertig"

@@ -1,6 +1,7 @@
 #include "tests/support/ui_driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstring>
 
@@ -347,6 +348,23 @@ std::vector<std::string> FolderBrowserSelection(HWND browser) {
   }
   CloseHandle(process);
   return names;
+}
+
+bool FolderBrowserSelect(HWND browser, const std::string& path) {
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, ProcessOf(browser));
+  if (!process) return false;
+  // The browser reads the path from its own process.
+  void* remote = VirtualAllocEx(process, nullptr, path.size() + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  bool asked = false;
+  if (remote) {
+    DWORD_PTR result = 0;
+    asked = WriteProcessMemory(process, remote, path.c_str(), path.size() + 1, nullptr) &&
+            SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote),
+                                SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return asked;
 }
 
 // ---- Screenshots ----
