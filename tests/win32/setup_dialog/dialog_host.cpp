@@ -1,0 +1,95 @@
+// Runs the setup dialog for the tests, as the installer will: ServicesStart, optionally image 1, then
+// ShowSetupDialog with the thirteen arguments from the command line. The exit code is the dialog result.
+//   dialog_host <13 arguments> [picture | embedded] [linger]
+//     picture:  image 1 is a generated 55 x 150 bitmap in (200, 30, 40), to be scaled up to 110 x 300
+//     embedded: image 1 is the setup picture the installer carries
+//     linger:   after a result, window 0 stays until it is closed (so a test can look at it)
+//   dialog_host fonts <file>: writes the desktop DPI and the four setup fonts' heights into file
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "payload/payload_blocks.h"
+#include "platform/graphics.h"
+#include "platform/window_services.h"
+#include "setup/gradient_background.h"
+#include "setup/setup_dialog.h"
+#include "setup/setup_fonts.h"
+
+namespace {
+
+constexpr int kPictureWidth = 55;
+constexpr int kPictureHeight = 150;
+
+// A 24-bit bitmap file of one colour, built in memory.
+struct SolidBitmapFile {
+  BITMAPFILEHEADER file;
+  BITMAPINFOHEADER info;
+  unsigned char pixels[kPictureHeight][(kPictureWidth * 3 + 3) / 4 * 4];
+};
+
+void LoadGeneratedPicture() {
+  static SolidBitmapFile bitmap;
+  std::memset(&bitmap, 0, sizeof(bitmap));
+  bitmap.file.bfType = 0x4D42;
+  bitmap.file.bfSize = sizeof(bitmap);
+  bitmap.file.bfOffBits = offsetof(SolidBitmapFile, pixels);
+  bitmap.info.biSize = sizeof(BITMAPINFOHEADER);
+  bitmap.info.biWidth = kPictureWidth;
+  bitmap.info.biHeight = kPictureHeight;
+  bitmap.info.biPlanes = 1;
+  bitmap.info.biBitCount = 24;
+  for (auto& row : bitmap.pixels) {
+    for (int x = 0; x < kPictureWidth; ++x) {
+      row[3 * x] = 40;       // blue
+      row[3 * x + 1] = 30;   // green
+      row[3 * x + 2] = 200;  // red
+    }
+  }
+  ImageLoadFromMemory(1, &bitmap);
+}
+
+int WriteFonts(const char* path) {
+  SetupFonts fonts;
+  if (!SetupFontsLoad(&fonts)) return 2;
+  FILE* out = std::fopen(path, "w");
+  if (!out) return 3;
+  std::fprintf(out, "%d", GetDesktopDpi());
+  for (int number : {fonts.note, fonts.banner, fonts.page, fonts.credit}) {
+    LOGFONTA font{};
+    GetObjectA(FontHandle(number), sizeof(font), &font);
+    std::fprintf(out, " %ld", font.lfHeight);
+  }
+  std::fprintf(out, "\n");
+  std::fclose(out);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ServicesStart();
+  if (argc == 3 && std::strcmp(argv[1], "fonts") == 0) return WriteFonts(argv[2]);
+  if (argc < 14) return 99;
+  bool linger = false;
+  for (int i = 14; i < argc; ++i) {
+    if (std::strcmp(argv[i], "picture") == 0) LoadGeneratedPicture();
+    if (std::strcmp(argv[i], "embedded") == 0) {
+      const PayloadBlock picture = PayloadGet(PayloadId::SetupPicture);
+      if (picture.bytes) ImageLoadFromMemory(1, picture.bytes);
+    }
+    if (std::strcmp(argv[i], "linger") == 0) linger = true;
+  }
+  const int32_t result =
+      ShowSetupDialog(argv[1], std::atoi(argv[2]), argv[3], argv[4], argv[5], argv[6], std::atoi(argv[7]), argv[8],
+                      std::atoi(argv[9]), std::atoi(argv[10]), std::atoi(argv[11]), std::atoi(argv[12]),
+                      std::atoi(argv[13]));
+  std::printf("result %d\n", result);
+  std::fflush(stdout);
+  while (linger && WindowExists(0)) {
+    if (EventWait() == kEventCloseWindow && EventWindow() == 0) WindowClose(0);
+  }
+  return result;
+}
