@@ -1,2 +1,0 @@
-#include "payload/payload_blocks.h"
-PayloadBlock PayloadGet(PayloadId) { return {nullptr, 0}; }

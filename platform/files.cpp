@@ -1,0 +1,132 @@
+// Numbered files with a 4096-byte buffer, and the file-system operations of the installer.
+#include <windows.h>
+
+#include "platform/buffered_lines.h"
+#include "platform/files.h"
+#include "platform/object_table.h"
+
+namespace {
+
+// Longer paths are refused: cutting them would name another file or directory than the caller meant.
+constexpr int kMaxPathLength = MAX_PATH;
+
+struct NumberedFile {
+  HANDLE handle;
+  bool writing;
+  bool writeFailed;  // some buffered bytes never reached the system
+  ByteBuffer buffer;
+};
+
+ObjectTable<NumberedFile> files;
+
+int ReadFromHandle(void* context, unsigned char* into, int capacity) {
+  DWORD got = 0;
+  if (!ReadFile(static_cast<HANDLE>(context), into, static_cast<DWORD>(capacity), &got, nullptr)) return 0;
+  return static_cast<int>(got);
+}
+
+void Flush(NumberedFile& file) {
+  if (file.buffer.end == 0) return;
+  DWORD written = 0;
+  const DWORD count = static_cast<DWORD>(file.buffer.end);
+  if (!WriteFile(file.handle, file.buffer.bytes, count, &written, nullptr) || written != count)
+    file.writeFailed = true;
+  file.buffer.end = 0;
+}
+
+// Flushes and closes the file under this number and frees the number; 0 when a write or the close failed.
+int CloseNumber(int number) {
+  NumberedFile* file = files.Find(number);
+  if (!file) return 0;
+  if (file->writing) Flush(*file);
+  const bool closed = CloseHandle(file->handle) != 0;
+  const bool good = closed && !file->writeFailed;
+  files.Remove(number);
+  return good ? 1 : 0;
+}
+
+// Puts an opened handle under the number; the handle, or the fresh identifier for -1.
+intptr_t Register(int number, HANDLE handle, bool writing) {
+  if (handle == INVALID_HANDLE_VALUE) return 0;
+  int assigned = 0;
+  NumberedFile* file = files.Add(number, &assigned);
+  if (!file) {
+    CloseHandle(handle);
+    return 0;
+  }
+  file->handle = handle;
+  file->writing = writing;
+  return number == kFreshNumber ? assigned : reinterpret_cast<intptr_t>(handle);
+}
+
+}  // namespace
+
+intptr_t FileCreate(int number, const Text& path) {
+  CloseNumber(number);  // first, so that reopening the same file is not refused as shared
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  // A hidden or system file refuses CREATE_ALWAYS but may still be emptied in place.
+  if (handle == INVALID_HANDLE_VALUE)
+    handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  return Register(number, handle, true);
+}
+
+intptr_t FileOpenRead(int number, const Text& path) {
+  CloseNumber(number);
+  HANDLE handle =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return Register(number, handle, false);
+}
+
+Text FileReadLine(int number) {
+  NumberedFile* file = files.Find(number);
+  if (!file || file->writing) return Text();
+  return BufferReadLine(file->buffer, ReadFromHandle, file->handle);
+}
+
+int FileWriteByte(int number, int value) {
+  NumberedFile* file = files.Find(number);
+  if (!file || !file->writing) return 0;
+  file->buffer.bytes[file->buffer.end++] = static_cast<unsigned char>(value & 0xFF);
+  if (file->buffer.end == kFileBufferSize) Flush(*file);
+  return 1;
+}
+
+int FileClose(int number) { return CloseNumber(number); }
+
+void FileCloseAll() {
+  while (files.Count() > 0) CloseNumber(files.NumberAt(0));
+}
+
+int64_t FileQuerySize(const Text& path) {
+  Text name = path;
+  if (name.at(name.length() - 1) == '\\') name.resize(name.length() - 1);
+  if (name.empty() || name.length() > kMaxPathLength) return -1;
+  if (name.length() == 2 && name.at(1) == ':') {
+    const char root[] = {name.c_str()[0], ':', '\\', 0};
+    return GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR ? -1 : -2;
+  }
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) return -1;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -2;
+  return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+}
+
+int FileDelete(const Text& path) { return !path.empty() && DeleteFileA(path.c_str()) ? 1 : 0; }
+
+int FileSetAttributes(const Text& path, uint32_t attributes) {
+  return !path.empty() && SetFileAttributesA(path.c_str(), attributes) ? 1 : 0;
+}
+
+int DirectoryCreate(const Text& path) {
+  int length = path.length();
+  while (length > 0) {
+    const unsigned char last = path.at(length - 1);
+    if (last != ' ' && last != '/' && last != '\\') break;
+    --length;
+  }
+  if (length == 0 || length > kMaxPathLength) return 0;
+  const Text name = TextLeft(path, length);
+  return CreateDirectoryA(name.c_str(), nullptr) ? 1 : 0;
+}
