@@ -5,9 +5,10 @@ CMAKE_COMMON = -DVELKOR_WERROR=ON
 CROSS   = $(BUILD)/cross
 NATIVE  = $(BUILD)/native
 ASAN    = $(BUILD)/native-asan
+FUZZ    = $(BUILD)/fuzz
 EXE     = $(CROSS)/Velkor400_Setup.exe
 
-.PHONY: configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
+.PHONY: configure-fuzz test-fuzz test-release configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
 
 all: setup
 
@@ -23,6 +24,10 @@ configure-native:
 
 configure-asan:
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVELKOR_SANITIZE=ON $(CMAKE_COMMON)
+
+configure-fuzz:
+	@cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	      -DVELKOR_FUZZ=ON
 
 setup: deps configure-cross
 	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup
@@ -45,7 +50,15 @@ test-native: native asan
 test-win32: cross
 	tools/with-display ctest --test-dir $(CROSS) --output-on-failure --timeout 300
 
-test: test-native test-win32
+# Fuzz targets run a fixed short time each; the release checks prove a reproducible, small exe.
+test-fuzz: deps configure-fuzz
+	cmake --build $(FUZZ) -j $(JOBS)
+	ctest --test-dir $(FUZZ) --output-on-failure
+
+test-release: cross
+	tools/check-reproducible $(EXE) $(BUILD)/cross-repro
+
+test: test-native test-win32 test-fuzz test-release
 
 demo: setup
 	tools/demo $(EXE)

@@ -1,0 +1,50 @@
+#include "registry/lookup_rules.h"
+
+namespace {
+
+constexpr char kMarker[] = "PUREBASIC.EXE";
+
+bool NamesPureBasic(const Text& upperText) { return TextFind(upperText, kMarker) != 0; }
+
+}  // namespace
+
+bool PlatformTakesClassesRoot(uint32_t version) { return (version & 0x00FF0000u) != 0; }
+
+bool CutDirectCommandLine(const Text& commandLine, Text& directory) {
+  if (!NamesPureBasic(TextUpper(commandLine))) return false;
+  // Only an opening quote is dropped: an unquoted command line keeps its drive letter.
+  const int start = commandLine.at(0) == '"' ? 2 : 1;
+  directory = PathPart(TextMid(commandLine, start, commandLine.length() - 6 - (start - 1)));
+  return true;
+}
+
+bool CutLibraryCommandLine(const Text& commandLine, Text& directory) {
+  const Text upper = TextUpper(commandLine);
+  const int position = TextFind(upper, kMarker);
+  if (!position) return false;
+  directory = TextRemove(TextLeft(upper, position - 1), "\"");
+  return true;
+}
+
+bool CutSearchedCommandLine(const Text& commandLine, Text& directory) {
+  // Without an opening quote there is no quoted program path to take.
+  if (commandLine.at(0) != '"') return false;
+  const int quote = TextFind(commandLine, "\"", 3);
+  const Text quoted = TextUpper(TextMid(commandLine, 2, quote - 2));
+  if (!NamesPureBasic(quoted)) return false;
+  directory = PathPart(quoted);
+  return true;
+}
+
+bool CutAssociatedCommandLine(const Text& program, Text& directory) {
+  const Text upper = TextUpper(program);
+  if (!NamesPureBasic(upper)) return false;
+  directory = PathPart(upper);
+  return true;
+}
+
+Text ProgramFromCommandLine(const Text& commandLine) {
+  const int position = TextFind(TextLower(commandLine), ".exe");
+  if (!position) return commandLine;
+  return TextRemove(TextLeft(commandLine, position + 4), "\"");
+}
