@@ -136,7 +136,7 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   EXPECT_EQ(ui::TextOf(run.Control(kCopyrightLine)), "Copyright Dorvanix");
   EXPECT_EQ(ui::TextOf(run.Control(kInstalledVersionLine)), "Installierte Version\t: nicht angegeben / installiert");
   EXPECT_EQ(ui::TextOf(run.Control(kInstalledDateLine)), "Versionsdatum\t\t:");
-  EXPECT_EQ(ui::TextOf(run.Control(kHintLine)), "Bitte eine Option w\xE4hlen ...");
+  EXPECT_EQ(ui::TextOf(run.Control(kHintLine)), "Bitte eine Option wählen ...");
   EXPECT_EQ(ui::TextOf(run.Control(kWebAddressLine)), "http://www.dorvanix.de");
   EXPECT_EQ(ui::TextOf(run.Control(kUpdateOption)), "UpDate installieren");
 
@@ -216,11 +216,15 @@ TEST_P(InstalledCopy, OffersTheFittingActions) {
   EXPECT_FALSE(ui::IsEnabled(run.Control(kInstallOption)));
   EXPECT_TRUE(ui::IsEnabled(update));
   EXPECT_EQ(ui::IsEnabled(run.Control(kUninstallOption)), c.noUninstall == 0);
-  if (c.noUninstall) EXPECT_FALSE(ui::Click(run.Control(kUninstallOption)));
+  if (c.noUninstall) {
+    EXPECT_FALSE(ui::Click(run.Control(kUninstallOption)));
+  }
   EXPECT_FALSE(ui::IsEnabled(run.Control(kContinueButton)));
   ASSERT_TRUE(ui::Click(run.Control(c.option)));
   EXPECT_TRUE(ui::IsEnabled(run.Control(kContinueButton)));
-  if (c.screenshot) EXPECT_TRUE(ui::SaveScreenshot(c.screenshot));
+  if (c.screenshot) {
+    EXPECT_TRUE(ui::SaveScreenshot(c.screenshot));
+  }
   ASSERT_TRUE(ui::Click(run.Control(kContinueButton)));
   EXPECT_EQ(run.CloseBackgroundAndResult(), c.result);
 }
@@ -272,7 +276,9 @@ TEST_P(Refusal, LeavesOnlyAbbruch) {
   ui::WaitUntil([&] { return ui::PixelAt(message, 338, 80) == static_cast<long>(green); }, 3000);
   EXPECT_EQ(ui::PixelAt(message, 338, 80), static_cast<long>(green));
   EXPECT_TRUE(ShowsColour(message, ColourOf(255, 0, 255)));
-  if (c.screenshot) EXPECT_TRUE(ui::SaveScreenshot(c.screenshot));
+  if (c.screenshot) {
+    EXPECT_TRUE(ui::SaveScreenshot(c.screenshot));
+  }
   ASSERT_TRUE(ui::Click(run.Control(kCancelButton)));
   EXPECT_EQ(run.Result(), 0);
   EXPECT_FALSE(IsWindow(dialog));
@@ -283,16 +289,16 @@ INSTANTIATE_TEST_SUITE_P(
     Versions, Refusal,
     testing::Values(
         RefusalCase{"SameVersionInstalledLater", "1007", "14.09.2007",
-                    "Das Setupdatum ist j\xFCnger als das der bereits installierten Version und die Versionsnummer "
+                    "Das Setupdatum ist jünger als das der bereits installierten Version und die Versionsnummer "
                     "ist gleich der Installierten.\r\rDer Vorgang wird abgebrochen.",
                     "setup_dialog_refusal"},
         RefusalCase{"HigherVersionInstalled", "1008", "01.01.2000",
-                    "Die Setupversion ist \xE4lter als eine bereits installierte Version.\r\rDer Vorgang wird "
+                    "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird "
                     "abgebrochen.",
                     nullptr},
         RefusalCase{"OlderVersionInstalledLater", "1006", "14.09.2007",
-                    "Das Setupdatum ist j\xFCnger als das der bereits installierten Version und die Versionsnummer "
-                    "ist gr\xF6\xDFer als die Installierte.\r\rDer Vorgang wird abgebrochen.",
+                    "Das Setupdatum ist jünger als das der bereits installierten Version und die Versionsnummer "
+                    "ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.",
                     nullptr}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
 
