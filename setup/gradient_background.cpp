@@ -85,8 +85,7 @@ HBITMAP SetGradientBackground(uint32_t startColour, uint32_t endColour, int32_t 
   if (targetImage < 0 || targetWindow < 0) return GradientFailed();
   const int width = WindowInnerWidth(targetWindow);
   const int height = WindowInnerHeight(targetWindow);
-  ImageCreate(targetImage, width, height);
-  if (!DrawBegin(ImageDrawTarget(targetImage))) return GradientFailed();
+  if (!ImageCreate(targetImage, width, height) || !DrawBegin(ImageDrawTarget(targetImage))) return GradientFailed();
   PaintBands(startColour, endColour, steps, direction, width, height);
   DrawEnd();
 

@@ -43,7 +43,8 @@ Pixels Read(HBITMAP bitmap) {
   HDC screen = GetDC(nullptr);
   GetDIBits(screen, bitmap, 0, info.bmHeight, bgra.data(), &format, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
-  for (uint32_t value : bgra) pixels.colours.push_back(ColourOf((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
+  for (uint32_t value : bgra)
+    pixels.colours.push_back(ColourOf((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
   return pixels;
 }
 
@@ -55,7 +56,8 @@ protected:
     started = true;
   }
   void OpenWindow(int number, int width, int height) {
-    ASSERT_NE(WindowOpen(number, 0, 0, width, height, "Verlauf", kWindowHidden, nullptr), 0);
+    // A frameless popup: a captioned window could not be made narrower than its caption bar.
+    ASSERT_NE(WindowOpen(number, 0, 0, width, height, "Verlauf", kWindowHidden | WS_POPUP, nullptr), 0);
     ASSERT_EQ(WindowInnerWidth(number), width);
     ASSERT_EQ(WindowInnerHeight(number), height);
   }
