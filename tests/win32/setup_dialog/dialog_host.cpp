@@ -24,32 +24,32 @@ namespace {
 constexpr int kPictureWidth = 55;
 constexpr int kPictureHeight = 150;
 
-// A 24-bit bitmap file of one colour, built in memory.
-struct SolidBitmapFile {
-  BITMAPFILEHEADER file;
-  BITMAPINFOHEADER info;
-  unsigned char pixels[kPictureHeight][(kPictureWidth * 3 + 3) / 4 * 4];
-};
-
+// A 24-bit bitmap file of one colour, built in memory: the 14-byte file header, the 40-byte information
+// header, then the rows bottom-up, each padded to four bytes.
 void LoadGeneratedPicture() {
-  static SolidBitmapFile bitmap;
-  std::memset(&bitmap, 0, sizeof(bitmap));
-  bitmap.file.bfType = 0x4D42;
-  bitmap.file.bfSize = sizeof(bitmap);
-  bitmap.file.bfOffBits = offsetof(SolidBitmapFile, pixels);
-  bitmap.info.biSize = sizeof(BITMAPINFOHEADER);
-  bitmap.info.biWidth = kPictureWidth;
-  bitmap.info.biHeight = kPictureHeight;
-  bitmap.info.biPlanes = 1;
-  bitmap.info.biBitCount = 24;
-  for (auto& row : bitmap.pixels) {
+  constexpr int kRowBytes = (kPictureWidth * 3 + 3) / 4 * 4;
+  constexpr int kHeaders = 14 + 40;
+  static unsigned char file[kHeaders + kRowBytes * kPictureHeight];
+  const auto put = [](int offset, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file[offset + i] = static_cast<unsigned char>(value >> (8 * i));
+  };
+  put(0, 0x4D42, 2);
+  put(2, sizeof(file), 4);
+  put(10, kHeaders, 4);
+  put(14, 40, 4);
+  put(18, kPictureWidth, 4);
+  put(22, kPictureHeight, 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  for (int y = 0; y < kPictureHeight; ++y) {
     for (int x = 0; x < kPictureWidth; ++x) {
-      row[3 * x] = 40;       // blue
-      row[3 * x + 1] = 30;   // green
-      row[3 * x + 2] = 200;  // red
+      unsigned char* pixel = file + kHeaders + y * kRowBytes + 3 * x;
+      pixel[0] = 40;   // blue
+      pixel[1] = 30;   // green
+      pixel[2] = 200;  // red
     }
   }
-  ImageLoadFromMemory(1, &bitmap);
+  ImageLoadFromMemory(1, file);
 }
 
 int WriteFonts(const char* path) {
