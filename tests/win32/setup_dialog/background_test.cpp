@@ -92,18 +92,30 @@ TEST(SetupFonts, DialogFitsAtAHighResolution) {
   host.Kill();
 }
 
-// Registers a stand-in browser for ".html" for the current user and removes it again.
+// Registers a stand-in browser for ".html" in the classes root (Wine's does not merge the user's classes)
+// and puts back what was there before.
 class StandInBrowser {
 public:
   StandInBrowser() {
-    const std::string command = "\"" + ui::ProgramFolder() + "browser_stub.exe\" \"%1\"";
-    SetDefault("Software\\Classes\\.html", "VelkorTestPage");
-    SetDefault("Software\\Classes\\VelkorTestPage\\Shell\\Open\\Command", command);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ".html", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+      char value[512] = {};
+      DWORD size = sizeof(value) - 1;
+      hadHtml_ = true;
+      if (RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS)
+        previousClass_ = value;
+      RegCloseKey(key);
+    }
+    SetDefault(".html", "VelkorTestPage");
+    SetDefault("VelkorTestPage\\Shell\\Open\\Command", "\"" + Program() + "\" \"%1\"");
     DeleteFileA(Log().c_str());
   }
   ~StandInBrowser() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\VelkorTestPage");
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\.html");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "VelkorTestPage");
+    if (hadHtml_)
+      SetDefault(".html", previousClass_);
+    else
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, ".html");
     DeleteFileA(Log().c_str());
   }
   StandInBrowser(const StandInBrowser&) = delete;
@@ -114,12 +126,14 @@ public:
 private:
   static void SetDefault(const char* path, const std::string& value) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
       return;
     RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>(value.size() + 1));
     RegCloseKey(key);
   }
+  bool hadHtml_ = false;
+  std::string previousClass_;
 };
 
 TEST(CreditLink, OpensItsAddressInTheBrowserAndDropsStayOnTop) {

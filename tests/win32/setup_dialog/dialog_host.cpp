@@ -55,7 +55,7 @@ void LoadGeneratedPicture() {
 int WriteFonts(const char* path) {
   SetupFonts fonts;
   if (!SetupFontsLoad(&fonts)) return 2;
-  FILE* out = std::fopen(path, "w");
+  FILE* out = std::fopen(path, "wb");
   if (!out) return 3;
   std::fprintf(out, "%d", GetDesktopDpi());
   for (int number : {fonts.note, fonts.banner, fonts.page, fonts.credit}) {
