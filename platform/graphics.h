@@ -1,5 +1,6 @@
 #pragma once
 // Numbered fonts and images, drawing into images, colours and the desktop size.
+// Number -1 asks for a fresh number: the creating call then returns that identifier instead of the handle.
 #include <windows.h>
 #include <cstdint>
 #include "platform/text.h"
@@ -14,9 +15,12 @@ intptr_t FontLoad(int number, const Text& faceName, int size, uint32_t flags);
 HFONT FontHandle(int number);
 void FontFreeAll();
 
-HBITMAP ImageLoadFromMemory(int number, const void* address);
+// A bitmap file in memory ("BM"...) becomes a 32-bit image. size bounds every read; 0 when the caller does not
+// know it, and the file's own size field bounds them instead.
+HBITMAP ImageLoadFromMemory(int number, const void* address, uint32_t size = 0);
 HBITMAP ImageCreate(int number, int width, int height);
-void ImageResize(int number, int width, int height);
+// Non-zero when the image has that size afterwards (an image of that size already is left untouched).
+int ImageResize(int number, int width, int height);
 HBITMAP ImageCopy(int number, int newNumber);
 int ImageExists(int number);
 HBITMAP ImageHandle(int number);
@@ -36,3 +40,5 @@ void DrawBox(int x, int y, int width, int height, uint32_t colour);
 int DesktopExamine();
 int DesktopWidth(int index);
 int DesktopHeight(int index);
+int DesktopDepth(int index);
+int DesktopFrequency(int index);

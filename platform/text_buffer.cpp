@@ -84,9 +84,10 @@ char* Text::buffer(int length) {
 
 void Text::resize(int length) {
   if (length < 0) length = 0;
+  const int written = capacity_;  // what buffer() handed out holds the API's bytes: keep them
   if (length > capacity_ && !reserve(length)) return;
   if (!bytes_) return;
-  if (length > length_) std::memset(bytes_ + length_, 0, static_cast<size_t>(length - length_));
+  if (length > written) std::memset(bytes_ + written, 0, static_cast<size_t>(length - written));
   length_ = length;
   bytes_[length_] = 0;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstdint>
 #include "platform/text.h"
+#include "platform/window_flags.h"
 
 constexpr int kEventControl = 13100;
 constexpr int kEventCloseWindow = 16;
@@ -13,11 +14,6 @@ constexpr int kEventRepaint = 15;
 constexpr int kEventMenu = 13101;
 constexpr int kEventActivated = 13104;
 
-// Window layer bits (not window styles).
-constexpr uint32_t kWindowCentreScreen = 1;
-constexpr uint32_t kWindowCentreParent = 2;
-constexpr uint32_t kWindowHidden = 0x10000000;
-constexpr int kKeepValue = -65535;
 // Returned by a window callback to let the layer go on with its own handling.
 constexpr LRESULT kCallbackContinue = (LRESULT)0xE0E0E0E1;
 using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -138,54 +138,61 @@ TEST_F(HostLookup, OnlyThePbAssociationGivesItsDirectoryInCapitals) {
   EXPECT_EQ(Locate(), "D:\\ENTWICKLUNG\\PUREBASIC\\");
 }
 
+namespace {
+
+// Runs the probe next to this test program and returns what it prints; its output fits the pipe's buffer,
+// so it can finish before anything is read.
+std::string RunProbe() {
+  char own[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, own, MAX_PATH);
+  std::string probe(own, length);
+  probe = probe.substr(0, probe.find_last_of('\\') + 1) + kProbe;
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd, writeEnd;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return "no pipe";
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  PROCESS_INFORMATION process{};
+  std::string commandLine = "\"" + probe + "\"";
+  const BOOL started = CreateProcessA(probe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                      nullptr, nullptr, &startup, &process);
+  CloseHandle(writeEnd);
+  std::string output = "not started";
+  if (started) {
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+      output.clear();
+      char chunk[512];
+      DWORD got;
+      while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got) output.append(chunk, got);
+    } else {
+      TerminateProcess(process.hProcess, 1);
+      output = "timed out";
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(readEnd);
+  return output;
+}
+
+}  // namespace
+
 // Wine shows the probe program Windows 98, whose masked GetVersion() bits are zero: the first two sources
 // then read below HKEY_LOCAL_MACHINE\Software\Classes.
 TEST_F(HostLookup, NinetyEightBranchReadsTheMachineClasses) {
   PutString(HKEY_CURRENT_USER, kAppDefaults, "Version", "win98");
-  char own[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, own, MAX_PATH);
-  ASSERT_GT(length, 0u);
-  std::string probe(own, length);
-  probe = probe.substr(0, probe.find_last_of('\\') + 1) + kProbe;
-
-  auto run = [&probe]() -> std::string {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd, writeEnd;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return "no pipe";
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + probe + "\"";
-    const BOOL started = CreateProcessA(probe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    std::string output;
-    if (started) {
-      char chunk[512];
-      DWORD got;
-      while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got) output.append(chunk, got);
-      EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    } else {
-      output = "not started";
-    }
-    CloseHandle(readEnd);
-    return output;
-  };
-
   // The direct read: HKEY_LOCAL_MACHINE\Software\Classes\PureBasic.exe, not the Applications key.
   PutString(HKEY_LOCAL_MACHINE, "Software\\Classes\\" + kClass, "", kNormalForm);
-  const std::string direct = run();
+  const std::string direct = RunProbe();
   ASSERT_EQ(direct.size(), 9 + std::string("C:\\Programme\\PureBasic\\|").size()) << direct;
   EXPECT_EQ(std::stoul(direct.substr(0, 8), nullptr, 16) & 0x00FF0000u, 0u) << direct;
   EXPECT_EQ(direct.substr(9), "C:\\Programme\\PureBasic\\|");
   // The library read: HKEY_LOCAL_MACHINE\SOFTWARE\Classes\Applications\Purebasic.exe, in capitals.
   DeleteKeyTree(HKEY_CLASSES_ROOT, "PureBasic.exe");
   PutString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\" + kApplications, "", kNormalForm);
-  EXPECT_EQ(run(), direct.substr(0, 9) + "C:\\PROGRAMME\\PUREBASIC\\|");
+  EXPECT_EQ(RunProbe(), direct.substr(0, 9) + "C:\\PROGRAMME\\PUREBASIC\\|");
 }

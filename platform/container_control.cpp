@@ -1,0 +1,61 @@
+// Container controls: plain child areas that group controls. Notifications and colour requests of the controls
+// inside go on to the top-level window, so they reach the layer's events and the window's callback like those
+// of any other control.
+#include <windows.h>
+
+#include "platform/window_layer.h"
+
+static constexpr char kContainerClass[] = "ContainerClass_Layer";
+
+static LRESULT CALLBACK ContainerProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      if (const HWND top = GetAncestor(handle, GA_ROOT); top && top != handle)
+        return SendMessageA(top, message, wParam, lParam);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+static bool RegisterContainerClass() {
+  static bool registered = false;
+  if (registered) return true;
+  WNDCLASSA containerClass{};
+  containerClass.lpfnWndProc = ContainerProc;
+  containerClass.cbWndExtra = sizeof(LONG_PTR);
+  containerClass.hInstance = GetModuleHandleA(nullptr);
+  containerClass.hCursor = gLayerArrow;
+  containerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  containerClass.lpszClassName = kContainerClass;
+  registered = RegisterClassA(&containerClass) != 0;
+  return registered;
+}
+
+intptr_t ContainerCreate(int number, int x, int y, int width, int height, uint32_t flags) {
+  if (!RegisterContainerClass()) return 0;
+  DWORD style = WS_CHILD | WS_VISIBLE;
+  // WS_EX_CONTROLPARENT lets Tab reach the controls inside.
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  if (flags & 3) {
+    if (flags & 1) style |= WS_BORDER;
+    if (flags & 2) style |= WS_DLGFRAME;
+  } else {
+    if (flags & 4) exStyle |= WS_EX_STATICEDGE;
+    if (flags & 8) exStyle |= WS_EX_CLIENTEDGE;
+  }
+  int assigned = number;
+  const HWND handle = ControlCreate(number, kContainerClass, "", style, exStyle, x, y, width, height,
+                                    ControlKind::Container, &assigned);
+  if (handle) ControlParentPush(handle);
+  return ControlCreated(number, assigned, handle);
+}

@@ -1,0 +1,115 @@
+// The folder requester and the message box. While one is open, the program's other windows are disabled, so
+// the user answers it before anything else.
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstdlib>
+
+#include "platform/folder_path.h"
+#include "platform/window_layer.h"
+
+using BrowseForFolder = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
+using PathFromIdList = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+
+static HMODULE gShell = nullptr;
+
+template <typename Procedure>
+static Procedure ShellProcedure(const char* name) {
+  // Through a generic function type: GetProcAddress's own type matches no real signature.
+  return reinterpret_cast<Procedure>(reinterpret_cast<void (*)()>(GetProcAddress(gShell, name)));
+}
+static bool gComStarted = false;
+
+// The windows a requester disabled, enabled again when it closes.
+class DisabledWindows {
+public:
+  DisabledWindows() {
+    foreground_ = GetForegroundWindow();
+    EnumThreadWindows(GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~DisabledWindows() {
+    for (int i = 0; i < count_; ++i)
+      if (IsWindow(windows_[i])) EnableWindow(windows_[i], TRUE);
+    std::free(windows_);
+  }
+  DisabledWindows(const DisabledWindows&) = delete;
+  DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+  // The requester's owner: the foreground window when it belongs to this process.
+  HWND Owner() const {
+    DWORD process = 0;
+    if (!foreground_ || !GetWindowThreadProcessId(foreground_, &process)) return nullptr;
+    return process == GetCurrentProcessId() ? foreground_ : nullptr;
+  }
+
+private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    auto* list = reinterpret_cast<DisabledWindows*>(self);
+    if (window != list->foreground_ && IsWindowVisible(window) && IsWindowEnabled(window) && list->Remember(window))
+      EnableWindow(window, FALSE);
+    return TRUE;
+  }
+  bool Remember(HWND window) {
+    if (count_ == capacity_) {
+      const int capacity = capacity_ ? capacity_ * 2 : 8;
+      auto* windows = static_cast<HWND*>(std::realloc(windows_, sizeof(HWND) * static_cast<size_t>(capacity)));
+      if (!windows) return false;
+      windows_ = windows;
+      capacity_ = capacity;
+    }
+    windows_[count_++] = window;
+    return true;
+  }
+
+  HWND foreground_ = nullptr;
+  HWND* windows_ = nullptr;
+  int count_ = 0;
+  int capacity_ = 0;
+};
+
+// Preselects the initial folder once the browser is up.
+static int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data) {
+  const char* path = reinterpret_cast<const char*>(data);
+  if (message == BFFM_INITIALIZED && path[0]) SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, data);
+  return 0;
+}
+
+Text RequestFolder(const Text& title, const Text& initialPath) {
+  if (!gComStarted) gComStarted = SUCCEEDED(CoInitialize(nullptr));
+  if (!gShell) gShell = SystemLibraryLoad("SHELL32.DLL");
+  if (!gShell) return Text();
+  const auto browse = ShellProcedure<BrowseForFolder>("SHBrowseForFolderA");
+  const auto pathFrom = ShellProcedure<PathFromIdList>("SHGetPathFromIDListA");
+  if (!browse || !pathFrom) return Text();
+
+  const Text start = FolderBrowserStart(initialPath);
+  char name[MAX_PATH] = {};
+  DisabledWindows disabled;
+  BROWSEINFOA info{};
+  info.hwndOwner = disabled.Owner();
+  info.pszDisplayName = name;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_NEWDIALOGSTYLE;
+  info.lpfn = BrowseCallback;
+  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
+  LPITEMIDLIST chosen = browse(&info);
+  if (!chosen) return Text();
+  // A folder without a file-system path (such as "Computer") gives the empty text, like a cancel.
+  char path[MAX_PATH] = {};
+  const BOOL isPath = pathFrom(chosen, path);
+  CoTaskMemFree(chosen);
+  return isPath ? FolderWithBackslash(Text(path)) : Text();
+}
+
+int ShowMessage(const Text& title, const Text& text) {
+  DisabledWindows disabled;
+  return MessageBoxA(disabled.Owner(), text.c_str(), title.c_str(), MB_OK);
+}
+
+void RequestersRelease() {
+  if (gShell) FreeLibrary(gShell);
+  gShell = nullptr;
+  if (gComStarted) CoUninitialize();
+  gComStarted = false;
+}
