@@ -2,10 +2,6 @@
 // Where each band of the gradient lies and which colour it has.
 #include <cstdint>
 
-// a x b / c without overflow, rounded to the nearest integer with halves away from zero, as Windows' MulDiv:
-// -1 when c is 0 or the result does not fit in 32 bits.
-int32_t MulDivRounded(int32_t a, int32_t b, int32_t c);
-
 // The number of bands actually painted: steps clamped into 2..255.
 int32_t ClampGradientSteps(int32_t steps);
 

@@ -6,26 +6,6 @@
 
 namespace {
 
-TEST(MulDivRounded, RoundsHalvesAwayFromZero) {
-  EXPECT_EQ(MulDivRounded(1, 1, 2), 1);
-  EXPECT_EQ(MulDivRounded(3, 1, 2), 2);
-  EXPECT_EQ(MulDivRounded(-1, 1, 2), -1);
-  EXPECT_EQ(MulDivRounded(1, -3, 2), -2);
-  EXPECT_EQ(MulDivRounded(5, 1, -2), -3);
-  EXPECT_EQ(MulDivRounded(-5, 1, -2), 3);
-  EXPECT_EQ(MulDivRounded(10, 1, 4), 3);  // 2.5
-  EXPECT_EQ(MulDivRounded(9, 1, 4), 2);   // 2.25
-  EXPECT_EQ(MulDivRounded(11, 1, 4), 3);  // 2.75
-  EXPECT_EQ(MulDivRounded(254, -153, 255), -152);
-}
-
-TEST(MulDivRounded, UsesAWideProductAndReportsWhatDoesNotFit) {
-  EXPECT_EQ(MulDivRounded(100000, 100000, 100000), 100000);
-  EXPECT_EQ(MulDivRounded(INT32_MAX, INT32_MAX, INT32_MAX), INT32_MAX);
-  EXPECT_EQ(MulDivRounded(INT32_MAX, 2, 1), -1);
-  EXPECT_EQ(MulDivRounded(7, 3, 0), -1);
-}
-
 TEST(GradientSteps, ClampedIntoTwoToTwoHundredFiftyFive) {
   EXPECT_EQ(ClampGradientSteps(1), 2);
   EXPECT_EQ(ClampGradientSteps(-7), 2);
