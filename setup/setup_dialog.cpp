@@ -70,13 +70,8 @@ struct DialogArguments {
 
 // Image 1 at the picture's size: the caller's picture, else the gradient with "Setup" written on it.
 bool PreparePicture(const SetupFonts& fonts) {
-  if (ImageExists(kPictureImage)) {
-    ImageResize(kPictureImage, kPictureWidth, kPictureHeight);
-    if (ImageWidth(kPictureImage) == kPictureWidth && ImageHeight(kPictureImage) == kPictureHeight) return true;
-  }
-  if (!ImageExists(kGradientImage)) return false;
-  ImageResize(kGradientImage, kPictureWidth, kPictureHeight);
-  if (ImageWidth(kGradientImage) != kPictureWidth || ImageHeight(kGradientImage) != kPictureHeight) return false;
+  if (ImageResize(kPictureImage, kPictureWidth, kPictureHeight)) return true;
+  if (!ImageResize(kGradientImage, kPictureWidth, kPictureHeight)) return false;
   if (DrawBegin(ImageDrawTarget(kGradientImage))) {
     DrawFont(FontOf(fonts.banner));
     DrawMode(1);
