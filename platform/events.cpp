@@ -59,6 +59,9 @@ LRESULT CALLBACK LayerWindowProc(HWND handle, UINT message, WPARAM wParam, LPARA
     if (answer != kCallbackContinue) return answer;
   }
   if (message == WM_NCDESTROY) {
+    // Unregistering a class deletes its background brush; a brush set by the program (a gradient) stays
+    // its own, so the class gets the plain background back first.
+    SetClassLongPtrA(handle, GCLP_HBRBACKGROUND, COLOR_BTNFACE + 1);
     if (LayerWindow* window = gLayerWindows.Find(number)) window->handle = nullptr;
   }
   LRESULT result = 0;

@@ -13,7 +13,7 @@ static int Centred(int start, int areaSize, int size) { return start + (areaSize
 
 WindowPlacement PlaceWindow(uint32_t flags, int x, int y, int outerWidth, int outerHeight, ScreenArea screen,
                             ScreenArea centreOver) {
-  WindowPlacement placement{x, y, outerWidth, outerHeight, false, false};
+  WindowPlacement placement{x, y, outerWidth, outerHeight, false};
   if (flags & kWindowCentreScreen) {
     if (placement.width > screen.width) placement.width = screen.width;
     if (placement.height > screen.height) placement.height = screen.height;
@@ -25,8 +25,7 @@ WindowPlacement PlaceWindow(uint32_t flags, int x, int y, int outerWidth, int ou
     if (placement.x < 0) placement.x = 0;
     if (placement.y < 0) placement.y = 0;
   } else {
-    placement.defaultX = x == kKeepValue;
-    placement.defaultY = y == kKeepValue;
+    placement.defaultPosition = x == kKeepValue || y == kKeepValue;
   }
   return placement;
 }

@@ -17,8 +17,7 @@ struct WindowPlacement {
   int y;
   int width;  // outer size
   int height;
-  bool defaultX;  // leave this coordinate to Windows
-  bool defaultY;
+  bool defaultPosition;  // leave the position to Windows
 };
 
 // The window styles for the flags of WindowOpen: the layer bits removed, a caption added when the flags
@@ -27,6 +26,7 @@ uint32_t WindowStyleFromFlags(uint32_t flags);
 
 // The outer position and size. Centring on the screen (bit 1) first cuts the size to the screen; centring
 // over an area (bit 2) keeps both coordinates at 0 or above. Bit 1 wins when both are set. Without centring,
-// a coordinate of -65535 is left to Windows.
+// an x or y of -65535 leaves the position to Windows: Windows cannot choose y alone (it would place the window
+// at y = -2^31), so it then chooses both.
 WindowPlacement PlaceWindow(uint32_t flags, int x, int y, int outerWidth, int outerHeight, ScreenArea screen,
                             ScreenArea centreOver);

@@ -69,8 +69,8 @@ intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text&
 
   // The procedure learns its number from the creation data, before the first message needs it.
   const HWND handle = CreateWindowExA(0, window->className, title.c_str(), style,
-                                      place.defaultX ? CW_USEDEFAULT : place.x,
-                                      place.defaultY ? CW_USEDEFAULT : place.y, place.width, place.height,
+                                      place.defaultPosition ? CW_USEDEFAULT : place.x,
+                                      place.defaultPosition ? CW_USEDEFAULT : place.y, place.width, place.height,
                                       parent, nullptr, instance, reinterpret_cast<void*>(static_cast<intptr_t>(assigned)));
   if (!handle) {
     ForgetWindow(assigned);

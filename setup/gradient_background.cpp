@@ -13,20 +13,19 @@ constexpr char kDesktopSizeError[] = "ERROR, desktop size not found";
 constexpr char kGradientError[] = "ERROR, can´t create gradient";
 
 // At most one gradient brush exists at a time; each new gradient frees the previous one. The holder is the
-// window whose class has it as background: the system deletes a class's brush itself when the class is
-// unregistered, so a brush whose holder is gone must not be deleted a second time.
+// window whose class shows it. The window layer gives a closing window's class its plain background back before
+// the class goes, so the brush is never deleted along with the class: it is always still ours to delete.
 HBRUSH gradientBrush = nullptr;
 HWND gradientHolder = nullptr;
 
 void ReleasePreviousBrush(HWND newHolder) {
-  const bool stillHeld = gradientBrush && IsWindow(gradientHolder) &&
-                         GetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND) ==
-                             reinterpret_cast<ULONG_PTR>(gradientBrush);
-  if (stillHeld) {
-    if (gradientHolder != newHolder)
-      SetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
-    DeleteObject(gradientBrush);
-  }
+  if (!gradientBrush) return;
+  const bool shownElsewhere = gradientHolder != newHolder && IsWindow(gradientHolder) &&
+                              GetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND) ==
+                                  reinterpret_cast<ULONG_PTR>(gradientBrush);
+  if (shownElsewhere)
+    SetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
+  DeleteObject(gradientBrush);
   gradientBrush = nullptr;
   gradientHolder = nullptr;
 }

@@ -155,6 +155,17 @@ TEST_F(Gradient, BecomesTheClassBackgroundAndReplacesThePreviousBrush) {
   EXPECT_EQ(GetClassLongPtrA(window, GCLP_HBRBACKGROUND), static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
 }
 
+TEST_F(Gradient, BrushOfAClosedWindowIsFreedByTheNextGradient) {
+  OpenWindow(kWindow, 80, 60);
+  ASSERT_NE(SetGradientBackground(kBlue, kBlack, 255, 0, kWindow, kImage), nullptr);
+  const auto brush = reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(WindowHandle(kWindow), GCLP_HBRBACKGROUND));
+  WindowClose(kWindow);
+  EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH)) << "closing the window leaves the brush";
+  OpenWindow(kOtherWindow, 80, 60);
+  ASSERT_NE(SetGradientBackground(kBlue, kBlack, 255, 0, kOtherWindow, kImage), nullptr);
+  EXPECT_EQ(GetObjectType(brush), 0u);
+}
+
 TEST_F(Gradient, FailuresReturnZeroWithTheErrorText) {
   OpenWindow(kWindow, 80, 60);
   ASSERT_NE(SetGradientBackground(kBlue, kBlack, 255, 0, kWindow, kImage), nullptr);

@@ -20,11 +20,13 @@ struct Seen {
 };
 
 // Waits for the requester of the given thread, notes what it sees and presses the button with that id.
-std::thread Answer(DWORD thread, int buttonId, HWND other, HWND foreground, Seen* seen) {
+std::thread Answer(DWORD thread, int buttonId, HWND other, HWND foreground, Seen* seen,
+                   const char* screenshot = nullptr) {
   return std::thread([=] {
     seen->dialog = FindThreadWindow(thread, "#32770");
     if (!seen->dialog) return;
     Sleep(300);  // let the browser preselect its folder
+    if (screenshot) ui::SaveScreenshot(screenshot);
     seen->owner = GetWindow(seen->dialog, GW_OWNER);
     seen->otherWindowDisabled = other && !IsWindowEnabled(other);
     seen->foregroundEnabled = foreground && IsWindowEnabled(foreground);
@@ -60,7 +62,7 @@ protected:
 
 TEST_F(Requesters, FolderChosenAtDriveRootEndsWithOneBackslash) {
   Seen seen;
-  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen);
+  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen, "folder_browser");
   const Text chosen = RequestFolder("Bitte das PureBasic-Verzeichnis wählen", "C:\\");
   answer.join();
   ASSERT_NE(seen.dialog, nullptr);
@@ -95,7 +97,7 @@ TEST_F(Requesters, FolderCancelledGivesEmptyText) {
 
 TEST_F(Requesters, MessageBoxShowsTitleAndLinesAndClosesWithOk) {
   Seen seen;
-  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen);
+  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen, "message_box");
   const int result = ShowMessage("Abbruch", "falscher Pfad - bitte wiederholen\rzweite Zeile");
   answer.join();
   ASSERT_NE(seen.dialog, nullptr);

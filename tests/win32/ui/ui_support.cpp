@@ -43,7 +43,7 @@ struct Search {
 };
 BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<Search*>(data);
-  if ((!search->visibleOnly || IsWindowVisible(window)) && ClassOf(window) == search->className) {
+  if ((!search->visibleOnly || IsWindowVisible(window)) && ui::ClassOf(window) == search->className) {
     search->found = window;
     return FALSE;
   }
@@ -66,19 +66,8 @@ HWND FindThreadWindow(DWORD thread, const char* className, DWORD timeoutMs) {
   return nullptr;
 }
 
-std::string ClassOf(HWND window) {
-  char name[128] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)); }
 DWORD ExStyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)); }
-
-bool SaveScreenshot(const char* name) {
-  (void)name;
-  return false;
-}
 
 namespace {
 HHOOK gCreationHook = nullptr;

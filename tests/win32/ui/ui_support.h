@@ -3,7 +3,10 @@
 // requesters the way a user would.
 #include <windows.h>
 
+#include <ostream>
 #include <string>
+
+#include "tests/support/ui_driver.h"
 
 // Waits (through EventWait) until the event code turns up; false after timeoutMs. A thread timer keeps
 // EventWait from blocking for ever.
@@ -14,8 +17,6 @@ void DrainEvents();
 HWND FindThreadWindow(DWORD thread, const char* className, DWORD timeoutMs = 5000);
 // The top-level window of the given class that belongs to the thread, or null.
 HWND ThreadWindowOfClass(DWORD thread, const char* className, bool visibleOnly = true);
-// Keeps the (Windows) class name of a window.
-std::string ClassOf(HWND window);
 DWORD StyleOf(HWND window);
 DWORD ExStyleOf(HWND window);
 // While it lives, notes the styles that each window of the thread is created with (a rich edit, for one,
@@ -29,10 +30,7 @@ public:
   DWORD Style(HWND window) const;
   DWORD ExStyle(HWND window) const;
 };
-// Saves the whole screen as build/screenshots/<name>.png for a person to look at; false if that failed.
-bool SaveScreenshot(const char* name);
 
-#include <ostream>
 
 #include "platform/text.h"
 // Lets failed expectations show texts as texts.
