@@ -1,0 +1,133 @@
+// Asks the installed compiler for its version: runs it hidden with "/VERSION" and reads its output through a pipe.
+#include <windows.h>
+
+#include "host/banner_reduction.h"
+#include "host/compiler_path.h"
+#include "host/compiler_version.h"
+#include "platform/files.h"
+#include "registry/host_lookup.h"
+
+namespace {
+// The compiler answers at once; one that has not finished by then is ended and what it printed is kept.
+constexpr DWORD kQueryBoundMs = 5000;
+constexpr DWORD kPollMs = 20;
+// How long an ended compiler gets to be gone before its output is taken as it is.
+constexpr DWORD kEndWaitMs = 1000;
+constexpr int kBufferSize = 1024;
+constexpr DWORD kReadSize = 500;
+
+class OwnedHandle {
+public:
+  OwnedHandle() = default;
+  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  ~OwnedHandle() { Close(); }
+  HANDLE get() const { return handle_; }
+  void Close() {
+    if (handle_) CloseHandle(handle_);
+    handle_ = nullptr;
+  }
+
+private:
+  HANDLE handle_ = nullptr;
+};
+
+class HeapBlock {
+public:
+  explicit HeapBlock(int size) : block_(static_cast<char*>(MemoryAllocate(size))) {}
+  HeapBlock(const HeapBlock&) = delete;
+  HeapBlock& operator=(const HeapBlock&) = delete;
+  ~HeapBlock() {
+    if (block_) MemoryFree(block_);
+  }
+  char* get() const { return block_; }
+
+private:
+  char* block_;
+};
+
+// One read of up to 500 bytes; a read that delivers bytes replaces the banner line. False once the pipe is done.
+bool ReadBlock(HANDLE pipe, char* buffer, Text& bannerLine) {
+  DWORD count = 0;
+  if (!ReadFile(pipe, buffer, kReadSize, &count, nullptr) || count == 0) return false;
+  bannerLine = BannerLineFromBlock(buffer, static_cast<int>(count));
+  return true;
+}
+
+// Reads the compiler's output until the compiler has gone and the pipe is empty, or every writer has closed it.
+// Reads happen only when the pipe holds bytes, so a compiler that never ends, or a child of it that keeps the
+// write end, cannot hold the installer beyond the bound.
+Text ReadUntilDone(HANDLE pipe, HANDLE process, char* buffer) {
+  Text bannerLine;
+  const DWORD started = GetTickCount();
+  bool ended = false;
+  for (;;) {
+    // Asked before the pipe: when the compiler was gone already, all it wrote is in the pipe.
+    const bool gone = ended || WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    DWORD available = 0;
+    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
+      // With every writer gone a read no longer waits: it hands out what is left, then fails.
+      if (GetLastError() == ERROR_BROKEN_PIPE) {
+        while (ReadBlock(pipe, buffer, bannerLine)) {
+        }
+      }
+      return bannerLine;
+    }
+    if (available > 0) {
+      ReadBlock(pipe, buffer, bannerLine);
+      continue;
+    }
+    if (gone) return bannerLine;
+    const DWORD waited = GetTickCount() - started;
+    if (waited >= kQueryBoundMs) {
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, kEndWaitMs);
+      ended = true;
+      continue;
+    }
+    const DWORD left = kQueryBoundMs - waited;
+    WaitForSingleObject(process, left < kPollMs ? left : kPollMs);
+  }
+}
+}  // namespace
+
+Text ReadCompilerBanner(const Text& compilerPath) {
+  HeapBlock buffer(kBufferSize);
+  if (!buffer.get()) return Text();
+
+  SECURITY_ATTRIBUTES inheritable{};
+  inheritable.nLength = sizeof inheritable;
+  inheritable.bInheritHandle = TRUE;
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return Text();
+  OwnedHandle reader(readEnd);
+  OwnedHandle writer(writeEnd);
+  // Only the write end belongs in the compiler: a read end held there would keep the pipe open for its writers.
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  startup.hStdOutput = writeEnd;
+
+  Text commandLine = Text("\"") + compilerPath + "\" /VERSION";
+  PROCESS_INFORMATION child{};
+  if (!CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable, TRUE,
+                      NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &child)) {
+    return Text();
+  }
+  OwnedHandle process(child.hProcess);
+  OwnedHandle thread(child.hThread);
+  // Without the installer's copy the pipe breaks as soon as the compiler's side is closed.
+  writer.Close();
+  return ReadUntilDone(reader.get(), process.get(), buffer.get());
+}
+
+Text GetCompilerVersion() {
+  const Text compilerPath = CompilerPathIn(LocatePureBasic());
+  if (compilerPath.empty() || FileQuerySize(compilerPath) <= 0) return Text();
+  return VersionFromBannerLine(ReadCompilerBanner(compilerPath));
+}

@@ -1,0 +1,51 @@
+// The single-instance guard: a named mutex marks a running copy; a second copy brings the first one forward and ends.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "host/window_search.h"
+#include "platform/window_services.h"
+#include "setup/instance_name.h"
+#include "setup/single_instance.h"
+
+namespace {
+int PlatformId() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return GetVersionExA(&version) ? static_cast<int>(version.dwPlatformId) : 0;
+}
+
+[[noreturn]] void EndAsSecondInstance(const InstanceMarker& marker, const Text& guardName) {
+  if (marker.activatesRunning) ActivateRunningInstance(guardName);
+  ProgramEnd();
+}
+}  // namespace
+
+void EnsureSingleInstance(const Text& guardName) {
+  const InstanceMarker marker = InstanceMarkerFor(guardName, PlatformId());
+  if (HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())) {
+    CloseHandle(running);
+    EndAsSecondInstance(marker, guardName);
+  }
+  SECURITY_ATTRIBUTES inheritable{};
+  inheritable.nLength = sizeof inheritable;
+  inheritable.bInheritHandle = TRUE;
+  // Held, never closed: the marker lasts as long as this process.
+  HANDLE own = CreateMutexA(&inheritable, TRUE, marker.mutexName.c_str());
+  // A copy started at the same moment may have created it between the open above and this creation.
+  if (own && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(own);
+    EndAsSecondInstance(marker, guardName);
+  }
+}
+
+Text ActivateRunningInstance(const Text& guardName) {
+  const intptr_t probe = WindowOpen(-1, 0, 0, 10, 10, Text(), kWindowHidden, nullptr);
+  if (!probe) return Text();
+  const int probeNumber = static_cast<int>(probe);
+  const Text found = FindTitledWindow(probeNumber, guardName);
+  WindowClose(probeNumber);
+  const HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(TextToNumber(found)));
+  if (window && SetForegroundWindow(window)) return found;
+  return Text();
+}
