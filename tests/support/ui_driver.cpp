@@ -249,7 +249,11 @@ bool IsTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_E
 bool Click(HWND control) {
   if (!UsableByUser(control)) return false;
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+  if (!SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return false;
+  // The click arrived as a sent message: a message loop that turns the notification into an event of its own
+  // sees that event only when its next posted message comes, so one is posted to wake it.
+  PostMessageA(GetAncestor(control, GA_ROOT), WM_NULL, 0, 0);
+  return true;
 }
 
 bool PostClick(HWND control) {

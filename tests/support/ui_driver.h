@@ -94,7 +94,8 @@ bool IsTopMost(HWND window);
 
 // ---- Acting ----
 
-// Clicks a button, option or check box as a user would and waits until its program has handled the click.
+// Clicks a button, option or check box as a user would; returns once the control has handled the click (what
+// the program then makes of it may follow a moment later: wait for it with WaitUntil).
 // False (nothing sent) when the control is disabled or not shown, since a user could not click it either.
 bool Click(HWND control);
 // The same, posted without waiting: for clicks that open a modal window (a requester or a message box).

@@ -1,0 +1,102 @@
+// The gradient is drawn once into an image and installed as the window class's pattern brush, so Windows
+// repaints it on every erase without help from the program.
+#include "setup/gradient_background.h"
+
+#include "platform/graphics.h"
+#include "platform/window_services.h"
+#include "registry/last_error.h"
+#include "setup/gradient_geometry.h"
+
+namespace {
+
+constexpr char kDesktopSizeError[] = "ERROR, desktop size not found";
+constexpr char kGradientError[] = "ERROR, can´t create gradient";
+
+// At most one gradient brush exists at a time; each new gradient frees the previous one. The holder is the
+// window whose class shows it. The window layer gives a closing window's class its plain background back before
+// the class goes, so the brush is never deleted along with the class: it is always still ours to delete.
+HBRUSH gradientBrush = nullptr;
+HWND gradientHolder = nullptr;
+
+void ReleasePreviousBrush(HWND newHolder) {
+  if (!gradientBrush) return;
+  const bool shownElsewhere = gradientHolder != newHolder && IsWindow(gradientHolder) &&
+                              GetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND) ==
+                                  reinterpret_cast<ULONG_PTR>(gradientBrush);
+  if (shownElsewhere)
+    SetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
+  DeleteObject(gradientBrush);
+  gradientBrush = nullptr;
+  gradientHolder = nullptr;
+}
+
+class WindowDc {
+public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+private:
+  HWND window_;
+  HDC dc_;
+};
+
+HBITMAP GradientFailed() {
+  SetLastErrorText(kGradientError);
+  return nullptr;
+}
+
+void PaintBands(uint32_t startColour, uint32_t endColour, int32_t steps, int32_t direction, int width,
+                int height) {
+  for (int32_t i = 0; i < steps; ++i) {
+    const uint32_t colour = GradientBandColour(startColour, endColour, i, steps);
+    if (direction == 1) {
+      const GradientSpan span = GradientBandSpan(i, steps, width);
+      if (span.to > span.from) DrawBox(span.from, 0, span.to - span.from, height, colour);
+    } else {
+      const GradientSpan span = GradientBandSpan(i, steps, height);
+      if (span.to > span.from) DrawBox(0, span.from, width, span.to - span.from, colour);
+    }
+  }
+}
+
+}  // namespace
+
+int16_t GetDesktopDpi() {
+  SetLastErrorText("");
+  const WindowDc desktop(GetDesktopWindow());
+  const int16_t dpi = desktop.get() ? static_cast<int16_t>(GetDeviceCaps(desktop.get(), LOGPIXELSX)) : 0;
+  if (dpi < 1) {
+    SetLastErrorText(kDesktopSizeError);
+    return 0;
+  }
+  return dpi;
+}
+
+HBITMAP SetGradientBackground(uint32_t startColour, uint32_t endColour, int32_t steps, int32_t direction,
+                              int32_t targetWindow, int32_t targetImage) {
+  SetLastErrorText("");
+  steps = ClampGradientSteps(steps);
+  if (targetImage < 0 || targetWindow < 0) return GradientFailed();
+  const int width = WindowInnerWidth(targetWindow);
+  const int height = WindowInnerHeight(targetWindow);
+  if (!ImageCreate(targetImage, width, height) || !DrawBegin(ImageDrawTarget(targetImage))) return GradientFailed();
+  PaintBands(startColour, endColour, steps, direction, width, height);
+  DrawEnd();
+
+  const HBITMAP bitmap = ImageHandle(targetImage);
+  const HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : nullptr;
+  if (!brush) return GradientFailed();
+  // The previous brush goes only once the new one exists: a failure keeps the window's old background.
+  const HWND window = WindowHandle(targetWindow);
+  ReleasePreviousBrush(window);
+  SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+  gradientBrush = brush;
+  gradientHolder = window;
+  InvalidateRect(window, nullptr, TRUE);
+  return bitmap;
+}

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "platform/dates.h"
+#include "setup/dialog_page.h"
+#include "setup/font_scaling.h"
+
+namespace {
+
+struct FontSizes {
+  int32_t note, banner, page, credit;
+};
+
+FontSizes SizesAt(int32_t dpi) {
+  return {ScaledFontSize(8, dpi), ScaledFontSize(24, dpi), ScaledFontSize(10, dpi), ScaledFontSize(7, dpi)};
+}
+
+void ExpectSizes(int32_t dpi, FontSizes expected) {
+  const FontSizes sizes = SizesAt(dpi);
+  EXPECT_EQ(sizes.note, expected.note) << dpi;
+  EXPECT_EQ(sizes.banner, expected.banner) << dpi;
+  EXPECT_EQ(sizes.page, expected.page) << dpi;
+  EXPECT_EQ(sizes.credit, expected.credit) << dpi;
+}
+
+TEST(SetupFontSizes, ScaledToKeepTheirPixelHeight) {
+  ExpectSizes(96, {8, 24, 10, 7});
+  ExpectSizes(120, {6, 19, 8, 6});
+  ExpectSizes(144, {5, 16, 7, 5});
+  ExpectSizes(72, {11, 32, 13, 9});
+}
+
+TEST(SetupFontSizes, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(ScaledFontSize(7, 192), 4);   // 3.5
+  EXPECT_EQ(ScaledFontSize(5, 192), 2);   // 2.5
+  EXPECT_EQ(ScaledFontSize(10, 128), 8);  // 7.5
+  EXPECT_EQ(ScaledFontSize(9, 64), 14);   // 13.5
+  EXPECT_EQ(ScaledFontSize(11, 64), 16);  // 16.5
+}
+
+TEST(SetupFontSizes, UnreadableResolutionLeavesSizesUnscaled) {
+  ExpectSizes(0, {8, 24, 10, 7});
+  ExpectSizes(-5, {8, 24, 10, 7});
+}
+
+TEST(DialogPageLines, SetupAndInstalledCopyDescribed) {
+  const int32_t setupDate = DateParse("%dd.%mm.%yyyy", "13.09.2007");
+  const int32_t installedDate = DateParse("%dd.%mm.%yyyy", "01.02.2006");
+  const DialogPageLines lines = DialogPageLinesFor("Velkor_400", 1007, setupDate, "Dorvanix", 1006, installedDate);
+  EXPECT_EQ(lines.program, Text("Programm: Velkor_400"));
+  EXPECT_EQ(lines.setupVersion, Text("Setup-Version\t\t: 000.001.007"));
+  EXPECT_EQ(lines.setupDate, Text("Versionsdatum\t\t: 13.09.2007"));
+  EXPECT_EQ(lines.copyright, Text("Copyright Dorvanix"));
+  EXPECT_EQ(lines.installedVersion, Text("Installierte Version\t: 000.001.006"));
+  EXPECT_EQ(lines.installedDate, Text("Versionsdatum\t\t: 01.02.2006"));
+}
+
+TEST(DialogPageLines, NothingInstalledOrNoVersionShowsNoInstalledValues) {
+  const int32_t date = DateParse("%dd.%mm.%yyyy", "01.02.2006");
+  for (int32_t installedVersion : {0, -3}) {
+    const DialogPageLines lines = DialogPageLinesFor("X", 1007, date, "A", installedVersion, date);
+    EXPECT_EQ(lines.installedVersion, Text("Installierte Version\t: nicht angegeben / installiert"));
+    EXPECT_EQ(lines.installedDate, Text("Versionsdatum\t\t:"));
+  }
+  // A version without a date: the version is shown, the date line stays empty.
+  const DialogPageLines noDate = DialogPageLinesFor("X", 1007, date, "A", 1007, 0);
+  EXPECT_EQ(noDate.installedVersion, Text("Installierte Version\t: 000.001.007"));
+  EXPECT_EQ(noDate.installedDate, Text("Versionsdatum\t\t:"));
+}
+
+TEST(OptionStateRule, ContinueNeedsASelectionAndTheShortcutNeedsInstallWithTheOffer) {
+  const OptionStates none = OptionStatesFor(Selection::none, 1);
+  EXPECT_FALSE(none.continueEnabled);
+  EXPECT_FALSE(none.shortcutEnabled);
+  EXPECT_TRUE(none.shortcutCleared);
+
+  const OptionStates offered = OptionStatesFor(Selection::install, 1);
+  EXPECT_TRUE(offered.continueEnabled);
+  EXPECT_TRUE(offered.shortcutEnabled);
+  EXPECT_FALSE(offered.shortcutCleared);
+
+  for (int32_t offer : {0, 2, -1}) EXPECT_FALSE(OptionStatesFor(Selection::install, offer).shortcutEnabled) << offer;
+
+  for (Selection other : {Selection::update, Selection::uninstall}) {
+    const OptionStates states = OptionStatesFor(other, 1);
+    EXPECT_TRUE(states.continueEnabled);
+    EXPECT_FALSE(states.shortcutEnabled);
+    EXPECT_FALSE(states.shortcutCleared);  // the check mark stays while the box is disabled
+  }
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// Runs the setup dialog for the tests, as the installer will: ServicesStart, optionally image 1, then
+// ShowSetupDialog with the thirteen arguments from the command line. The exit code is the dialog result.
+//   dialog_host <13 arguments> [picture | embedded] [linger]
+//     picture:  image 1 is a generated 55 x 150 bitmap in (200, 30, 40), to be scaled up to 110 x 300
+//     embedded: image 1 is the setup picture the installer carries
+//     linger:   after a result, window 0 stays until it is closed (so a test can look at it)
+//   dialog_host fonts <file>: writes the desktop DPI and the four setup fonts' heights into file
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+#include "payload/payload_blocks.h"
+#include "platform/graphics.h"
+#include "platform/window_services.h"
+#include "setup/gradient_background.h"
+#include "setup/setup_dialog.h"
+#include "setup/setup_fonts.h"
+
+namespace {
+
+constexpr int kPictureWidth = 55;
+constexpr int kPictureHeight = 150;
+
+// A 24-bit bitmap file of one colour, built in memory: the 14-byte file header, the 40-byte information
+// header, then the rows bottom-up, each padded to four bytes.
+void LoadGeneratedPicture() {
+  constexpr int kRowBytes = (kPictureWidth * 3 + 3) / 4 * 4;
+  constexpr int kHeaders = 14 + 40;
+  static unsigned char file[kHeaders + kRowBytes * kPictureHeight];
+  const auto put = [](int offset, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file[offset + i] = static_cast<unsigned char>(value >> (8 * i));
+  };
+  put(0, 0x4D42, 2);
+  put(2, sizeof(file), 4);
+  put(10, kHeaders, 4);
+  put(14, 40, 4);
+  put(18, kPictureWidth, 4);
+  put(22, kPictureHeight, 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  for (int y = 0; y < kPictureHeight; ++y) {
+    for (int x = 0; x < kPictureWidth; ++x) {
+      unsigned char* pixel = file + kHeaders + y * kRowBytes + 3 * x;
+      pixel[0] = 40;   // blue
+      pixel[1] = 30;   // green
+      pixel[2] = 200;  // red
+    }
+  }
+  ImageLoadFromMemory(1, file);
+}
+
+int WriteFonts(const char* path) {
+  SetupFonts fonts;
+  if (!SetupFontsLoad(&fonts)) return 2;
+  FILE* out = std::fopen(path, "wb");
+  if (!out) return 3;
+  std::fprintf(out, "%d", GetDesktopDpi());
+  for (int number : {fonts.note, fonts.banner, fonts.page, fonts.credit}) {
+    LOGFONTA font{};
+    GetObjectA(FontHandle(number), sizeof(font), &font);
+    std::fprintf(out, " %ld", font.lfHeight);
+  }
+  std::fprintf(out, "\n");
+  std::fclose(out);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ServicesStart();
+  if (argc == 3 && std::strcmp(argv[1], "fonts") == 0) return WriteFonts(argv[2]);
+  if (argc < 14) return 99;
+  bool linger = false;
+  for (int i = 14; i < argc; ++i) {
+    if (std::strcmp(argv[i], "picture") == 0) LoadGeneratedPicture();
+    if (std::strcmp(argv[i], "embedded") == 0) {
+      const PayloadBlock picture = PayloadGet(PayloadId::SetupPicture);
+      if (picture.bytes) ImageLoadFromMemory(1, picture.bytes);
+    }
+    if (std::strcmp(argv[i], "linger") == 0) linger = true;
+  }
+  const int32_t result =
+      ShowSetupDialog(argv[1], std::atoi(argv[2]), argv[3], argv[4], argv[5], argv[6], std::atoi(argv[7]), argv[8],
+                      std::atoi(argv[9]), std::atoi(argv[10]), std::atoi(argv[11]), std::atoi(argv[12]),
+                      std::atoi(argv[13]));
+  std::printf("result %d\n", result);
+  std::fflush(stdout);
+  while (linger && WindowExists(0)) {
+    if (EventWait() == kEventCloseWindow && EventWindow() == 0) WindowClose(0);
+  }
+  return result;
+}
