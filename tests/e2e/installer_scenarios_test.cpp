@@ -525,9 +525,10 @@ TEST_F(InstallerScenario, FirstInstallOverheadIsSmall) {
   const WalkOutcome outcome = Walk(installerPath, Into(root));
   ASSERT_EQ(outcome.failedStep, "");
   ASSERT_EQ(outcome.exitCode, 0u);
-  const double overhead = outcome.secondsToLog - kDemandedWaitSeconds;
-  std::printf("first install: %.3f s to the complete log, %.3f s beyond the demanded waits\n",
-              outcome.secondsToLog, overhead);
+  const double overhead = outcome.secondsToLog - outcome.secondsWithUser - kDemandedWaitSeconds;
+  std::printf("first install: %.3f s to the complete log, %.3f s of it waiting for the user, %.3f s beyond the "
+              "demanded waits\n",
+              outcome.secondsToLog, outcome.secondsWithUser, overhead);
   RecordProperty("overhead_ms", static_cast<int>(overhead * 1000));
   EXPECT_GT(overhead, 0.0);
   EXPECT_LT(overhead, 2.0);

@@ -248,26 +248,32 @@ WalkOutcome Walk(const std::string& installerPath, const Walkthrough& walkthroug
     Shot(shots, "1-welcome");
   }
   if (!run.WaitDialog()) return failed("setup dialog");
+  double shown = run.Elapsed();
   outcome.dialogTexts = run.DialogTexts();
   outcome.options = run.DialogOptions();
   if (!run.Choose(walkthrough.option)) return failed("choosing the option");
   Shot(shots, "2-dialog");
+  outcome.secondsWithUser += run.Elapsed() - shown;
   if (!run.Continue()) return failed("Weiter");
   if (!run.WaitBrowser()) return failed("folder browser");
-  std::string shown;
+  shown = run.Elapsed();
+  std::string selection;
   if (!walkthrough.folder.empty()) {
-    outcome.folderProposed = run.BrowserProposes(walkthrough.folder, &shown);
-    if (!outcome.folderProposed && !run.BrowserSelects(walkthrough.folder, &shown)) {
+    outcome.folderProposed = run.BrowserProposes(walkthrough.folder, &selection);
+    if (!outcome.folderProposed && !run.BrowserSelects(walkthrough.folder, &selection)) {
       run.AnswerBrowser(false);
-      outcome.failedStep = "folder browser selects " + shown;
+      outcome.failedStep = "folder browser selects " + selection;
       return outcome;
     }
   }
   Shot(shots, "3-folder");
+  outcome.secondsWithUser += run.Elapsed() - shown;
   if (!run.AnswerBrowser(true)) return failed("answering the folder browser");
   if (walkthrough.answerWarning) {
     if (!run.WaitMessage(&outcome.warning)) return failed("warning");
+    shown = run.Elapsed();
     Shot(shots, "4-warning");
+    outcome.secondsWithUser += run.Elapsed() - shown;
     if (!run.AnswerMessage(outcome.warning)) return failed("answering the warning");
   }
   if (!run.WaitProgress()) return failed("progress window");

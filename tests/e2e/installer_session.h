@@ -68,7 +68,7 @@ public:
   bool Cancel();
   HWND WaitBrowser();
   // Waits until the browser's selection is the folder (a Windows path); false with what it shows otherwise.
-  bool BrowserProposes(const std::string& folder, std::string* shown = nullptr, DWORD timeoutMs = 3000);
+  bool BrowserProposes(const std::string& folder, std::string* shown = nullptr, DWORD timeoutMs = 1000);
   // Makes sure the folder is selected: the proposal when it is right, else the user picks the folder.
   bool BrowserSelects(const std::string& folder, std::string* shown);
   bool AnswerBrowser(bool ok);
@@ -109,6 +109,7 @@ struct WalkOutcome {
   ui::MessageBoxInfo warning;
   std::vector<std::string> log;
   double secondsToLog = 0;  // from the start to the complete log, the run then waiting for "Fertig"
+  double secondsWithUser = 0;  // of those, the time the installer waited for the driver on its screens
   DWORD exitCode = 0xFFFFFFFF;
 };
 
