@@ -1,5 +1,7 @@
 #include "tests/support/ui_driver.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace ui {
@@ -315,6 +317,67 @@ HWND WaitFolderBrowser(DWORD processId, DWORD timeoutMs) {
 bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs) {
   if (!PostClick(GetDlgItem(browser, ok ? IDOK : IDCANCEL))) return false;
   return WaitWindowGone(browser, true, timeoutMs);
+}
+
+// ---- Tool tips ----
+
+namespace {
+
+// A block of memory inside another process, for messages whose parameters are pointers.
+class RemoteBlock {
+public:
+  RemoteBlock(DWORD processId, SIZE_T size) {
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  char* address() const { return static_cast<char*>(address_); }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
+    return WriteProcessMemory(process_, address() + offset, data, size, nullptr) != FALSE;
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+    return ReadProcessMemory(process_, address() + offset, data, size, nullptr) != FALSE;
+  }
+
+private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+constexpr SIZE_T kTipTextOffset = 512;
+constexpr SIZE_T kTipTextSize = 1024;
+
+}  // namespace
+
+std::vector<ToolTip> ToolTipsOf(DWORD processId) {
+  std::vector<ToolTip> tips;
+  const RemoteBlock block(processId, kTipTextOffset + kTipTextSize);
+  if (!block.address()) return tips;
+  for (HWND window : TopWindows(TOOLTIPS_CLASSA, nullptr, processId)) {
+    const LRESULT count = SendBounded(window, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      TOOLINFOA info{};
+      info.cbSize = sizeof(info);
+      if (!block.Write(0, &info, sizeof(info)) ||
+          !SendBounded(window, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(block.address())) ||
+          !block.Read(0, &info, sizeof(info)))
+        continue;
+      info.lpszText = block.address() + kTipTextOffset;
+      const char empty = '\0';
+      block.Write(kTipTextOffset, &empty, 1);
+      block.Write(0, &info, sizeof(info));
+      SendBounded(window, TTM_GETTEXTA, kTipTextSize, reinterpret_cast<LPARAM>(block.address()));
+      char text[kTipTextSize] = {};
+      block.Read(kTipTextOffset, text, kTipTextSize - 1);
+      tips.push_back({(info.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(info.uId) : nullptr, text});
+    }
+  }
+  return tips;
 }
 
 // ---- Screenshots ----

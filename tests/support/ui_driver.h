@@ -122,6 +122,15 @@ HWND WaitFolderBrowser(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
 // Presses OK (id 1) or Cancel (id 2) and waits until the browser has closed.
 bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs = kDefaultTimeoutMs);
 
+// ---- Tool tips ----
+
+struct ToolTip {
+  HWND tool = nullptr;  // the control the tip belongs to (tools identified by their window)
+  std::string text;
+};
+// Every tool tip that the process's tool-tip windows hold, read through memory lent inside that process.
+std::vector<ToolTip> ToolTipsOf(DWORD processId);
+
 // ---- Screenshots ----
 
 // The folder where screenshots go (a Unix path, build/screenshots), created on first use.
