@@ -60,8 +60,9 @@ test-release: cross
 
 test: test-native test-win32 test-fuzz test-release
 
-demo: setup
-	tools/demo $(EXE)
+demo: deps configure-cross
+	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup e2e_demo
+	tools/demo $(EXE) $(CROSS)/tests/e2e/e2e_demo.exe
 
 clean:
 	rm -rf $(BUILD)

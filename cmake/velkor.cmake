@@ -2,6 +2,8 @@
 function(velkor_product_flags target)
   target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
   if(WIN32)
+    # Without exceptions the unwind tables serve no one; in the exe they would take about 13 KB.
+    target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
     target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0600 WINVER=0x0600)
   endif()
 endfunction()

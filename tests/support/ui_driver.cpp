@@ -1,6 +1,7 @@
 #include "tests/support/ui_driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstring>
 
@@ -319,16 +320,15 @@ bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs) {
   return WaitWindowGone(browser, true, timeoutMs);
 }
 
-// ---- Tool tips ----
-
 namespace {
 
-// A block of memory inside another process, for messages whose parameters are pointers.
+// A block of memory inside another process, for messages whose parameters are pointers: the control answers
+// with pointers into its own process.
 class RemoteBlock {
 public:
   RemoteBlock(DWORD processId, SIZE_T size) {
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   }
   ~RemoteBlock() {
     if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
@@ -337,6 +337,7 @@ public:
   RemoteBlock(const RemoteBlock&) = delete;
   RemoteBlock& operator=(const RemoteBlock&) = delete;
   char* address() const { return static_cast<char*>(address_); }
+  LPARAM at(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(address() + offset); }
   bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
     return WriteProcessMemory(process_, address() + offset, data, size, nullptr) != FALSE;
   }
@@ -349,14 +350,48 @@ private:
   void* address_ = nullptr;
 };
 
-constexpr SIZE_T kTipTextOffset = 512;
-constexpr SIZE_T kTipTextSize = 1024;
+constexpr SIZE_T kRemoteTextSize = 1024;
 
 }  // namespace
 
+std::vector<std::string> FolderBrowserSelection(HWND browser) {
+  std::vector<std::string> names;
+  const std::vector<HWND> trees = Descendants(browser, "SysTreeView32");
+  if (trees.empty()) return names;
+  HWND tree = trees.front();
+  const RemoteBlock block(ProcessOf(tree), sizeof(TVITEMA) + kRemoteTextSize);
+  if (!block.address()) return names;
+  auto item = reinterpret_cast<HTREEITEM>(SendBounded(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  while (item) {
+    TVITEMA request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = block.address() + sizeof(TVITEMA);
+    request.cchTextMax = kRemoteTextSize;
+    char text[kRemoteTextSize] = {};
+    if (!block.Write(0, &request, sizeof(request)) || !SendBounded(tree, TVM_GETITEMA, 0, block.at()) ||
+        !block.Read(sizeof(TVITEMA), text, kRemoteTextSize - 1))
+      break;
+    names.emplace_back(text);
+    item = reinterpret_cast<HTREEITEM>(SendBounded(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)));
+  }
+  return names;
+}
+
+bool FolderBrowserSelect(HWND browser, const std::string& path) {
+  // The browser reads the path from its own process.
+  const RemoteBlock block(ProcessOf(browser), path.size() + 1);
+  if (!block.address() || !block.Write(0, path.c_str(), path.size() + 1)) return false;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE, block.at(), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &result) != 0;
+}
+
+// ---- Tool tips ----
+
 std::vector<ToolTip> ToolTipsOf(DWORD processId) {
   std::vector<ToolTip> tips;
-  const RemoteBlock block(processId, kTipTextOffset + kTipTextSize);
+  const RemoteBlock block(processId, sizeof(TOOLINFOA) + kRemoteTextSize);
   if (!block.address()) return tips;
   for (HWND window : TopWindows(TOOLTIPS_CLASSA, nullptr, processId)) {
     const LRESULT count = SendBounded(window, TTM_GETTOOLCOUNT, 0, 0);
@@ -364,16 +399,15 @@ std::vector<ToolTip> ToolTipsOf(DWORD processId) {
       TOOLINFOA info{};
       info.cbSize = sizeof(info);
       if (!block.Write(0, &info, sizeof(info)) ||
-          !SendBounded(window, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(block.address())) ||
+          !SendBounded(window, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), block.at()) ||
           !block.Read(0, &info, sizeof(info)))
         continue;
-      info.lpszText = block.address() + kTipTextOffset;
+      info.lpszText = block.address() + sizeof(TOOLINFOA);
       const char empty = '\0';
-      block.Write(kTipTextOffset, &empty, 1);
-      block.Write(0, &info, sizeof(info));
-      SendBounded(window, TTM_GETTEXTA, kTipTextSize, reinterpret_cast<LPARAM>(block.address()));
-      char text[kTipTextSize] = {};
-      block.Read(kTipTextOffset, text, kTipTextSize - 1);
+      char text[kRemoteTextSize] = {};
+      if (!block.Write(sizeof(TOOLINFOA), &empty, 1) || !block.Write(0, &info, sizeof(info))) continue;
+      SendBounded(window, TTM_GETTEXTA, kRemoteTextSize, block.at());
+      block.Read(sizeof(TOOLINFOA), text, kRemoteTextSize - 1);
       tips.push_back({(info.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(info.uId) : nullptr, text});
     }
   }

@@ -121,6 +121,11 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId = IDOK, DWORD time
 HWND WaitFolderBrowser(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
 // Presses OK (id 1) or Cancel (id 2) and waits until the browser has closed.
 bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs = kDefaultTimeoutMs);
+// The names shown for the selected folder and its parents in the browser's tree, the selected one first
+// (read from the browser's process); empty when nothing is selected.
+std::vector<std::string> FolderBrowserSelection(HWND browser);
+// Selects a folder (a Windows path) in the browser, as a user picking it in the tree would; true once asked.
+bool FolderBrowserSelect(HWND browser, const std::string& path);
 
 // ---- Tool tips ----
 

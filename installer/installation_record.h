@@ -1,0 +1,6 @@
+#pragma once
+#include "installer/run_state.h"
+
+// Records the version number and release date under HKEY_CURRENT_USER, creating the keys first where missing.
+// Returns 1 when both values were stored.
+int WriteInstallationRecord(const RunState& run);

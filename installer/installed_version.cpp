@@ -1,0 +1,28 @@
+#include "installer/installed_version.h"
+
+#include <windows.h>
+
+#include "installer/object_numbers.h"
+#include "installer/release_constants.h"
+#include "platform/files.h"
+#include "registry/registry_access.h"
+
+void LookUpInstalledVersion(RunState& run) {
+  const Text legacyPath = run.installRoot + run.examplesFolder + kLegacyVersionFileName;
+  if (FileOpenRead(kDriverFile, legacyPath)) {
+    run.installedVersion = TextToNumber(FileReadLine(kDriverFile));
+    run.installedDate = FileReadLine(kDriverFile);
+    FileClose(kDriverFile);
+    // Kept until the new record is written, so a cancelled run does not lose the only record.
+    run.legacyFilePath = legacyPath;
+    return;
+  }
+  run.installedVersion = TextToNumber(RegReadString(HKEY_CURRENT_USER, kRecordKey, kRecordVersionValue));
+  run.installedDate = RegReadString(HKEY_CURRENT_USER, kRecordKey, kRecordDateValue);
+}
+
+void DeleteLegacyVersionFile(const RunState& run) {
+  if (run.legacyFilePath.empty()) return;
+  FileSetAttributes(run.legacyFilePath, FILE_ATTRIBUTE_NORMAL);
+  FileDelete(run.legacyFilePath);
+}

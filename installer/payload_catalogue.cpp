@@ -1,0 +1,46 @@
+#include "installer/payload_catalogue.h"
+
+namespace {
+
+struct CatalogueEntry {
+  PayloadId block;
+  int base;  // 0 library target, 1 help target, 2 examples folder
+  const char* suffix;
+  const char* successLine;
+  const char* failureLine;
+};
+
+const CatalogueEntry kCatalogue[kCatalogueItemCount] = {
+    {PayloadId::Library, 0, "", "\rLibrary entpackt", "\rLibrary nicht entpackt"},
+    {PayloadId::Help, 1, "", "\rLibrary Hilfe entpackt", "\rLibrary Hilfe nicht entpackt"},
+    {PayloadId::Picture1, 2, "\\bilder\\00001.bmp", "\rBild 1 für Demo entpackt", "\rBild 1 für Demo nicht entpackt"},
+    {PayloadId::Picture2, 2, "\\bilder\\00002.bmp", "\rBild 2 für Demo entpackt", "\rBild 2 für Demo nicht entpackt"},
+    {PayloadId::Picture3, 2, "\\bilder\\00003.bmp", "\rBild 3 für Demo entpackt", "\rBild 3 für Demo nicht entpackt"},
+    {PayloadId::Picture4, 2, "\\bilder\\00004.bmp", "\rBild 4 für Demo entpackt", "\rBild 4 für Demo nicht entpackt"},
+    {PayloadId::Picture5, 2, "\\bilder\\00005.bmp", "\rBild 5 für Demo entpackt", "\rBild 5 für Demo nicht entpackt"},
+    {PayloadId::Picture6, 2, "\\bilder\\00006.bmp", "\rBild 6 für Demo entpackt", "\rBild 6 für Demo nicht entpackt"},
+    {PayloadId::Example, 2, "\\Velkor_400_test.pb", "\rBeispiel 1 entpackt", "\rBeispiel 1 nicht entpackt"},
+};
+
+}  // namespace
+
+const DirectoryStep kDirectorySteps[4] = {
+    {"Help", nullptr},
+    {"Examples", "\rDirectory <Examples> erstellt"},
+    {"Examples\\QZLibs", "\rDirectory <Examples\\QZLibs> erstellt"},
+    {"Examples\\QZLibs\\Bilder", "\rDirectory <Examples\\QZLibs\\Bilder> erstellt"},
+};
+
+// Library; the help folder and the help file; the three example folders before the pictures; pictures; example.
+const ExtractionStep kExtractionSteps[13] = {
+    {StepKind::Item, 0},      {StepKind::Directory, 0}, {StepKind::Item, 1}, {StepKind::Directory, 1},
+    {StepKind::Directory, 2}, {StepKind::Directory, 3}, {StepKind::Item, 2}, {StepKind::Item, 3},
+    {StepKind::Item, 4},      {StepKind::Item, 5},      {StepKind::Item, 6}, {StepKind::Item, 7},
+    {StepKind::Item, 8},
+};
+
+CatalogueItem CatalogueItemAt(const RunState& run, int index) {
+  const CatalogueEntry& entry = kCatalogue[index];
+  const Text& base = entry.base == 0 ? run.libraryTarget : entry.base == 1 ? run.helpTarget : run.examplesFolder;
+  return {entry.block, base + entry.suffix, entry.successLine, entry.failureLine};
+}

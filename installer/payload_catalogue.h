@@ -1,0 +1,29 @@
+#pragma once
+// The nine files the installer carries, where each goes, and the order of the extraction with its directories.
+#include "installer/run_state.h"
+#include "payload/payload_blocks.h"
+
+struct CatalogueItem {
+  PayloadId block;  // the size written is the block's own
+  Text target;      // below the install root
+  const char* successLine;
+  const char* failureLine;
+};
+
+constexpr int kCatalogueItemCount = 9;
+// Item 0 to 8 in extraction order, its target built from the run state's targets.
+CatalogueItem CatalogueItemAt(const RunState& run, int index);
+
+struct DirectoryStep {
+  const char* folder;       // below the install root
+  const char* successLine;  // null: nothing is logged
+};
+
+enum class StepKind { Item, Directory };
+struct ExtractionStep {
+  StepKind kind;
+  int index;  // into the catalogue or into the directory steps
+};
+
+extern const DirectoryStep kDirectorySteps[4];
+extern const ExtractionStep kExtractionSteps[13];
