@@ -320,55 +320,98 @@ bool AnswerFolderBrowser(HWND browser, bool ok, DWORD timeoutMs) {
   return WaitWindowGone(browser, true, timeoutMs);
 }
 
+namespace {
+
+// A block of memory inside another process, for messages whose parameters are pointers: the control answers
+// with pointers into its own process.
+class RemoteBlock {
+public:
+  RemoteBlock(DWORD processId, SIZE_T size) {
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  char* address() const { return static_cast<char*>(address_); }
+  LPARAM at(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(address() + offset); }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
+    return WriteProcessMemory(process_, address() + offset, data, size, nullptr) != FALSE;
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+    return ReadProcessMemory(process_, address() + offset, data, size, nullptr) != FALSE;
+  }
+
+private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+constexpr SIZE_T kRemoteTextSize = 1024;
+
+}  // namespace
+
 std::vector<std::string> FolderBrowserSelection(HWND browser) {
   std::vector<std::string> names;
   const std::vector<HWND> trees = Descendants(browser, "SysTreeView32");
   if (trees.empty()) return names;
   HWND tree = trees.front();
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tree));
-  if (!process) return names;
-  // The tree answers with pointers into its own process: the item record and its text live there.
-  constexpr SIZE_T kTextSize = 1024;
-  char* remote = static_cast<char*>(
-      VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-  if (remote) {
-    auto item = reinterpret_cast<HTREEITEM>(SendBounded(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    while (item) {
-      TVITEMA request{};
-      request.mask = TVIF_TEXT;
-      request.hItem = item;
-      request.pszText = remote + sizeof(TVITEMA);
-      request.cchTextMax = kTextSize;
-      char text[kTextSize] = {};
-      if (!WriteProcessMemory(process, remote, &request, sizeof(request), nullptr) ||
-          !SendBounded(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) ||
-          !ReadProcessMemory(process, remote + sizeof(TVITEMA), text, kTextSize - 1, nullptr))
-        break;
-      names.emplace_back(text);
-      item = reinterpret_cast<HTREEITEM>(
-          SendBounded(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)));
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  const RemoteBlock block(ProcessOf(tree), sizeof(TVITEMA) + kRemoteTextSize);
+  if (!block.address()) return names;
+  auto item = reinterpret_cast<HTREEITEM>(SendBounded(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  while (item) {
+    TVITEMA request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = block.address() + sizeof(TVITEMA);
+    request.cchTextMax = kRemoteTextSize;
+    char text[kRemoteTextSize] = {};
+    if (!block.Write(0, &request, sizeof(request)) || !SendBounded(tree, TVM_GETITEMA, 0, block.at()) ||
+        !block.Read(sizeof(TVITEMA), text, kRemoteTextSize - 1))
+      break;
+    names.emplace_back(text);
+    item = reinterpret_cast<HTREEITEM>(SendBounded(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)));
   }
-  CloseHandle(process);
   return names;
 }
 
 bool FolderBrowserSelect(HWND browser, const std::string& path) {
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, ProcessOf(browser));
-  if (!process) return false;
   // The browser reads the path from its own process.
-  void* remote = VirtualAllocEx(process, nullptr, path.size() + 1, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  bool asked = false;
-  if (remote) {
-    DWORD_PTR result = 0;
-    asked = WriteProcessMemory(process, remote, path.c_str(), path.size() + 1, nullptr) &&
-            SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote),
-                                SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  const RemoteBlock block(ProcessOf(browser), path.size() + 1);
+  if (!block.address() || !block.Write(0, path.c_str(), path.size() + 1)) return false;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE, block.at(), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &result) != 0;
+}
+
+// ---- Tool tips ----
+
+std::vector<ToolTip> ToolTipsOf(DWORD processId) {
+  std::vector<ToolTip> tips;
+  const RemoteBlock block(processId, sizeof(TOOLINFOA) + kRemoteTextSize);
+  if (!block.address()) return tips;
+  for (HWND window : TopWindows(TOOLTIPS_CLASSA, nullptr, processId)) {
+    const LRESULT count = SendBounded(window, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      TOOLINFOA info{};
+      info.cbSize = sizeof(info);
+      if (!block.Write(0, &info, sizeof(info)) ||
+          !SendBounded(window, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), block.at()) ||
+          !block.Read(0, &info, sizeof(info)))
+        continue;
+      info.lpszText = block.address() + sizeof(TOOLINFOA);
+      const char empty = '\0';
+      char text[kRemoteTextSize] = {};
+      if (!block.Write(sizeof(TOOLINFOA), &empty, 1) || !block.Write(0, &info, sizeof(info))) continue;
+      SendBounded(window, TTM_GETTEXTA, kRemoteTextSize, block.at());
+      block.Read(sizeof(TOOLINFOA), text, kRemoteTextSize - 1);
+      tips.push_back({(info.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(info.uId) : nullptr, text});
+    }
   }
-  CloseHandle(process);
-  return asked;
+  return tips;
 }
 
 // ---- Screenshots ----

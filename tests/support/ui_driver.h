@@ -127,6 +127,15 @@ std::vector<std::string> FolderBrowserSelection(HWND browser);
 // Selects a folder (a Windows path) in the browser, as a user picking it in the tree would; true once asked.
 bool FolderBrowserSelect(HWND browser, const std::string& path);
 
+// ---- Tool tips ----
+
+struct ToolTip {
+  HWND tool = nullptr;  // the control the tip belongs to (tools identified by their window)
+  std::string text;
+};
+// Every tool tip that the process's tool-tip windows hold, read through memory lent inside that process.
+std::vector<ToolTip> ToolTipsOf(DWORD processId);
+
 // ---- Screenshots ----
 
 // The folder where screenshots go (a Unix path, build/screenshots), created on first use.

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,13 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   ExpectRect(run.BackgroundControl(kCreditLinkAuthor), 4, 22, 80, 10);
   ExpectRect(run.BackgroundControl(kCreditLinkCoAuthor), 4, 32, 80, 10);
   ExpectRect(run.BackgroundControl(kWelcomeLabel), 40, 120, GetSystemMetrics(SM_CXSCREEN) - 50, 40);
+  // Each credit link carries its own address as its tool tip.
+  const std::vector<ui::ToolTip> tips = ui::ToolTipsOf(run.process().id());
+  ASSERT_EQ(tips.size(), 2u);
+  std::map<HWND, std::string> tipOf;
+  for (const ui::ToolTip& tip : tips) tipOf[tip.tool] = tip.text;
+  EXPECT_EQ(tipOf[run.BackgroundControl(kCreditLinkAuthor)], "http://www.dorvanix.de/qz/");
+  EXPECT_EQ(tipOf[run.BackgroundControl(kCreditLinkCoAuthor)], "http://www.dorvanix.de/xk/");
 
   HWND dialog = run.WaitDialog();
   ASSERT_NE(dialog, nullptr);
@@ -187,6 +195,9 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   EXPECT_TRUE(ui::WaitWindowGone(dialog, true));
   EXPECT_TRUE(ui::IsShown(run.background()));
   EXPECT_EQ(ui::TextOf(run.BackgroundControl(kWelcomeLabel)), "Willkommen zum Setup von:");
+  const SIZE background = ui::ClientSizeOf(run.background());
+  EXPECT_EQ(ui::PixelAt(run.background(), background.cx - 3, 0), static_cast<long>(ColourOf(0, 153, 204)));
+  EXPECT_EQ(ui::PixelAt(run.background(), background.cx - 3, background.cy - 1), static_cast<long>(ColourOf(0, 1, 1)));
   EXPECT_EQ(run.CloseBackgroundAndResult(), 1);
 }
 
