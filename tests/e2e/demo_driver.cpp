@@ -62,6 +62,7 @@ int Report() {
 int Drive(const std::string& installer) {
   Walkthrough walkthrough;
   walkthrough.screenshots = "demo";
+  walkthrough.folder = kDemoRoot;
   const WalkOutcome outcome = Walk(installer, walkthrough);
   if (!outcome.failedStep.empty()) {
     std::fprintf(stderr, "demo: the run stopped at: %s\n", outcome.failedStep.c_str());

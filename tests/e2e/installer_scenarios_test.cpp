@@ -120,12 +120,12 @@ protected:
     for (const std::string& folder : folders_) RemoveTree(folder);
   }
 
-  // A fresh stand-in PureBasic folder, registered as the active installation; empty on failure.
+  // A fresh stand-in PureBasic folder, registered as the active installation; empty on failure. It sits directly
+  // on drive C:, since Wine's folder browser often fails to preselect a folder two levels down.
   std::string NewHost(const std::string& label, const HostShape& shape = HostShape()) {
-    const std::string folder = FreshFolder(label);
-    if (folder.empty()) return folder;
-    folders_.push_back(folder);
-    const std::string root = folder + "PureBasic\\";
+    const std::string root = FreshFolder(label);
+    if (root.empty()) return root;
+    folders_.push_back(root);
     return MakeStandInHost(root, shape) && RegisterPureBasic(root) ? root : std::string();
   }
 
@@ -467,19 +467,16 @@ TEST_F(InstallerScenario, FolderBrowserProposesTheFoundDirectory) {
 
 // A write that fails after its file was created (a full disk) is logged as a failure, never as success.
 TEST_F(InstallerScenario, FailedWriteOnAFullDiskIsLoggedAsFailure) {
-  const std::string folder = FreshFolder("full-disk");
-  ASSERT_FALSE(folder.empty());
-  folders_.push_back(folder);
-  const std::string disk = folder + "disk\\";
-  ASSERT_TRUE(CreateDirectoryA(disk.c_str(), nullptr));
+  const std::string root = FreshFolder("full-disk");
+  ASSERT_FALSE(root.empty());
+  folders_.push_back(root);
   // Room for the host program and the library, and two pages of the help file.
   const unsigned page = 4096;
-  const unsigned librarypages = (static_cast<unsigned>(PayloadGet(PayloadId::Library).size) + page - 1) / page;
-  const unsigned bytes = (1 + librarypages + 2) * page;
+  const unsigned libraryPages = (static_cast<unsigned>(PayloadGet(PayloadId::Library).size) + page - 1) / page;
+  const unsigned bytes = (1 + libraryPages + 2) * page;
   ASSERT_LT(2 * page, static_cast<unsigned>(PayloadGet(PayloadId::Help).size));
-  ASSERT_TRUE(MountSmallDisk(disk, bytes));
-  disks_.push_back({disk, bytes});
-  const std::string root = disk + "PureBasic\\";
+  ASSERT_TRUE(MountSmallDisk(root, bytes));
+  disks_.push_back({root, bytes});
   HostShape shape;
   shape.compiler = false;
   ASSERT_TRUE(MakeStandInHost(root, shape));

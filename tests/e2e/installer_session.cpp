@@ -190,8 +190,10 @@ bool InstallerRun::BrowserProposes(const std::string& folder, std::string* shown
 
 // Wine's folder browser now and then leaves its initial selection at the top of the tree; a user then picks the
 // folder by hand, and so does the driver.
-bool InstallerRun::BrowserSelects(const std::string& folder, std::string* shown) {
-  if (BrowserProposes(folder, shown)) return true;
+bool InstallerRun::BrowserSelects(const std::string& folder, std::string* shown, bool* proposed) {
+  const bool right = BrowserProposes(folder, shown);
+  if (proposed) *proposed = right;
+  if (right) return true;
   std::string path = folder;
   if (path.size() > 3 && path.back() == '\\') path.pop_back();
   return ui::FolderBrowserSelect(browser_, path) && BrowserProposes(folder, shown, kWindowTimeoutMs);
@@ -259,8 +261,7 @@ WalkOutcome Walk(const std::string& installerPath, const Walkthrough& walkthroug
   shown = run.Elapsed();
   std::string selection;
   if (!walkthrough.folder.empty()) {
-    outcome.folderProposed = run.BrowserProposes(walkthrough.folder, &selection);
-    if (!outcome.folderProposed && !run.BrowserSelects(walkthrough.folder, &selection)) {
+    if (!run.BrowserSelects(walkthrough.folder, &selection, &outcome.folderProposed)) {
       run.AnswerBrowser(false);
       outcome.failedStep = "folder browser selects " + selection;
       return outcome;

@@ -69,8 +69,9 @@ public:
   HWND WaitBrowser();
   // Waits until the browser's selection is the folder (a Windows path); false with what it shows otherwise.
   bool BrowserProposes(const std::string& folder, std::string* shown = nullptr, DWORD timeoutMs = 1000);
-  // Makes sure the folder is selected: the proposal when it is right, else the user picks the folder.
-  bool BrowserSelects(const std::string& folder, std::string* shown);
+  // Makes sure the folder is selected: the proposal when it is right (proposed then says so), else the user
+  // picks the folder.
+  bool BrowserSelects(const std::string& folder, std::string* shown, bool* proposed = nullptr);
   bool AnswerBrowser(bool ok);
   bool WaitMessage(ui::MessageBoxInfo* box);
   bool AnswerMessage(const ui::MessageBoxInfo& box);
