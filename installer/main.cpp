@@ -6,12 +6,14 @@
 #include "installer/progress_window.h"
 #include "installer/release_constants.h"
 #include "installer/run_state.h"
+#include "platform/dll_search.h"
 #include "platform/window_services.h"
 #include "setup/setup_dialog.h"
 #include "setup/single_instance.h"
 
 // One straight run; every way out ends through ProgramEnd with exit code 0.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  RestrictDllSearch();
   ServicesStart();
   RunState run;
   StartUp(run);
