@@ -10,8 +10,6 @@ const Text kMask("%dd.%mm.%yyyy");
 int32_t D(const char* text) { return DateParse(kMask, text); }
 const int32_t kSetupDate = D("13.09.2007");
 
-std::string S(const Text& t) { return std::string(t.c_str(), static_cast<size_t>(t.length())); }
-
 // What the user can end up with: the result of each selectable option.
 int32_t ResultOf(const VersionOutcome& o, Selection s, bool shortcut = false) {
   return DialogResultFor(s, o.updateLabel, shortcut);
@@ -107,11 +105,11 @@ TEST(VersionAssessment, DialogResultReadsTheLabelBytes) {
 }
 
 TEST(VersionAssessment, DottedVersionForm) {
-  EXPECT_EQ(S(FormatVersionNumber(1007)), "000.001.007");
-  EXPECT_EQ(S(FormatVersionNumber(0)), "000.000.000");
-  EXPECT_EQ(S(FormatVersionNumber(123456789)), "123.456.789");
-  EXPECT_EQ(S(FormatVersionNumber(1234567890)), "123.456.789");  // ten digits: the first nine
+  EXPECT_EQ(FormatVersionNumber(1007), Text("000.001.007"));
+  EXPECT_EQ(FormatVersionNumber(0), Text("000.000.000"));
+  EXPECT_EQ(FormatVersionNumber(123456789), Text("123.456.789"));
+  EXPECT_EQ(FormatVersionNumber(1234567890), Text("123.456.789"));  // ten digits: the first nine
   // The minus sign is written first and the zeros are padded in front of it.
-  EXPECT_EQ(S(FormatVersionNumber(-5)), "000.000.0-5");
-  EXPECT_EQ(S(FormatVersionNumber(INT32_MIN)), "-21.474.836");
+  EXPECT_EQ(FormatVersionNumber(-5), Text("000.000.0-5"));
+  EXPECT_EQ(FormatVersionNumber(INT32_MIN), Text("-21.474.836"));
 }

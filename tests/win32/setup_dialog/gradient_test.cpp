@@ -67,35 +67,34 @@ protected:
   }
 };
 
-TEST_F(Gradient, TopToBottomFromPaletteBlueToBlack) {
-  OpenWindow(kWindow, 320, 510);
-  for (int32_t direction : {0, 7, -1}) {
+// 510 pixels in 255 bands: two each, every band one colour across the window. Direction 1 runs from left to
+// right, every other value from top to bottom.
+TEST_F(Gradient, BandsFromPaletteBlueToBlackInEitherDirection) {
+  for (int32_t direction : {0, 7, -1, 1}) {
+    const bool across = direction == 1;
+    const int width = across ? 510 : 320;
+    const int height = across ? 100 : 510;
+    OpenWindow(kWindow, width, height);
     const HBITMAP bitmap = SetGradientBackground(kBlue, kBlack, 255, direction, kWindow, kImage);
     ASSERT_NE(bitmap, nullptr) << direction;
     EXPECT_EQ(bitmap, ImageHandle(kImage));
     EXPECT_EQ(LastErrorText(), Text(""));
     const Pixels pixels = Read(bitmap);
-    ASSERT_EQ(pixels.width, 320);
-    ASSERT_EQ(pixels.height, 510);
-    // 510 rows in 255 bands: two rows each; every row is one colour across the full width.
-    EXPECT_EQ(pixels.at(0, 0), kBlue);
-    EXPECT_EQ(pixels.at(319, 1), kBlue);
-    EXPECT_EQ(pixels.at(160, 2), GradientBandColour(kBlue, kBlack, 1, 255));
-    EXPECT_EQ(pixels.at(0, 509), ColourOf(0, 1, 1));
-    EXPECT_EQ(pixels.at(319, 508), ColourOf(0, 1, 1));
-    EXPECT_EQ(pixels.at(5, 507), GradientBandColour(kBlue, kBlack, 253, 255));
+    ASSERT_EQ(pixels.width, width);
+    ASSERT_EQ(pixels.height, height);
+    // along: position in the gradient's direction; side: 0 or the far edge across it.
+    const auto at = [&](int along, bool farSide) {
+      const int side = farSide ? (across ? height : width) - 1 : 0;
+      return across ? pixels.at(along, side) : pixels.at(side, along);
+    };
+    EXPECT_EQ(at(0, false), kBlue) << direction;
+    EXPECT_EQ(at(1, true), kBlue) << direction;
+    EXPECT_EQ(at(2, false), GradientBandColour(kBlue, kBlack, 1, 255)) << direction;
+    EXPECT_EQ(at(507, true), GradientBandColour(kBlue, kBlack, 253, 255)) << direction;
+    EXPECT_EQ(at(508, true), ColourOf(0, 1, 1)) << direction;
+    EXPECT_EQ(at(509, false), ColourOf(0, 1, 1)) << direction;
+    WindowClose(kWindow);
   }
-}
-
-TEST_F(Gradient, LeftToRightWithDirectionOne) {
-  OpenWindow(kWindow, 510, 100);
-  const Pixels pixels = Read(SetGradientBackground(kBlue, kBlack, 255, 1, kWindow, kImage));
-  ASSERT_EQ(pixels.width, 510);
-  EXPECT_EQ(pixels.at(0, 0), kBlue);
-  EXPECT_EQ(pixels.at(1, 99), kBlue);
-  EXPECT_EQ(pixels.at(2, 50), GradientBandColour(kBlue, kBlack, 1, 255));
-  EXPECT_EQ(pixels.at(509, 0), ColourOf(0, 1, 1));
-  EXPECT_EQ(pixels.at(508, 99), ColourOf(0, 1, 1));
 }
 
 TEST_F(Gradient, NarrowWindowGetsEveryPixelFromItsBand) {
