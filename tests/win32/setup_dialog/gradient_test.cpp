@@ -129,14 +129,6 @@ TEST_F(Gradient, StepsAreClampedToTwoAndTwoHundredFiftyFive) {
   EXPECT_EQ(pixels.at(0, 599), ColourOf(254, 254, 254));
 }
 
-TEST_F(Gradient, IdenticalColoursGiveOneColour) {
-  OpenWindow(kWindow, 64, 64);
-  const uint32_t colour = ColourOf(12, 34, 56);
-  const Pixels pixels = Read(SetGradientBackground(colour, colour, 255, 0, kWindow, kImage));
-  ASSERT_EQ(pixels.colours.size(), 64u * 64u);
-  for (uint32_t pixel : pixels.colours) ASSERT_EQ(pixel, colour);
-}
-
 TEST_F(Gradient, BecomesTheClassBackgroundAndReplacesThePreviousBrush) {
   OpenWindow(kWindow, 80, 60);
   const HWND window = WindowHandle(kWindow);
@@ -181,15 +173,6 @@ TEST_F(Gradient, FailuresReturnZeroWithTheErrorText) {
   EXPECT_EQ(GetClassLongPtrA(WindowHandle(kWindow), GCLP_HBRBACKGROUND), brush);
   EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(brush)), static_cast<DWORD>(OBJ_BRUSH));
   ASSERT_NE(SetGradientBackground(kBlue, kBlack, 255, 0, kWindow, kImage), nullptr);
-  EXPECT_EQ(LastErrorText(), Text(""));
-}
-
-TEST_F(Gradient, DesktopDpiIsTheScreensLogicalResolution) {
-  HDC screen = GetDC(nullptr);
-  const int expected = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  SetLastErrorText("stale");
-  EXPECT_EQ(GetDesktopDpi(), expected);
   EXPECT_EQ(LastErrorText(), Text(""));
 }
 
