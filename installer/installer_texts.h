@@ -27,6 +27,9 @@ inline constexpr char kFinishButton[] = "Fertig";
 
 // Install log. Every line after the opening carries the carriage return that ends the line before it.
 inline constexpr char kLogOpening[] = "Starte die Installation ...\r";
+inline constexpr char kLogFolderExamples[] = "\rDirectory <Examples> erstellt";
+inline constexpr char kLogFolderQZLibs[] = "\rDirectory <Examples\\QZLibs> erstellt";
+inline constexpr char kLogFolderPictures[] = "\rDirectory <Examples\\QZLibs\\Bilder> erstellt";
 inline constexpr char kLogVerdictSuccess[] = "\r\rInstallation erfolgreich abgeschlossen";
 inline constexpr char kLogVerdictErrors[] = "\r\rInstallation mit Fehlern beendet";
 inline constexpr char kLogEmptyLine[] = "\r";

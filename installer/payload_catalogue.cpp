@@ -24,21 +24,6 @@ const CatalogueEntry kCatalogue[kCatalogueItemCount] = {
 
 }  // namespace
 
-const DirectoryStep kDirectorySteps[4] = {
-    {"Help", nullptr},
-    {"Examples", "\rDirectory <Examples> erstellt"},
-    {"Examples\\QZLibs", "\rDirectory <Examples\\QZLibs> erstellt"},
-    {"Examples\\QZLibs\\Bilder", "\rDirectory <Examples\\QZLibs\\Bilder> erstellt"},
-};
-
-// Library; the help folder and the help file; the three example folders before the pictures; pictures; example.
-const ExtractionStep kExtractionSteps[13] = {
-    {StepKind::Item, 0},      {StepKind::Directory, 0}, {StepKind::Item, 1}, {StepKind::Directory, 1},
-    {StepKind::Directory, 2}, {StepKind::Directory, 3}, {StepKind::Item, 2}, {StepKind::Item, 3},
-    {StepKind::Item, 4},      {StepKind::Item, 5},      {StepKind::Item, 6}, {StepKind::Item, 7},
-    {StepKind::Item, 8},
-};
-
 CatalogueItem CatalogueItemAt(const RunState& run, int index) {
   const CatalogueEntry& entry = kCatalogue[index];
   const Text& base = entry.base == 0 ? run.libraryTarget : entry.base == 1 ? run.helpTarget : run.examplesFolder;

@@ -1,5 +1,5 @@
 #pragma once
-// The nine files the installer carries, where each goes, and the order of the extraction with its directories.
+// The nine files the installer carries, where each goes, and what the log says about each.
 #include "installer/run_state.h"
 #include "payload/payload_blocks.h"
 
@@ -13,17 +13,3 @@ struct CatalogueItem {
 constexpr int kCatalogueItemCount = 9;
 // Item 0 to 8 in extraction order, its target built from the run state's targets.
 CatalogueItem CatalogueItemAt(const RunState& run, int index);
-
-struct DirectoryStep {
-  const char* folder;       // below the install root
-  const char* successLine;  // null: nothing is logged
-};
-
-enum class StepKind { Item, Directory };
-struct ExtractionStep {
-  StepKind kind;
-  int index;  // into the catalogue or into the directory steps
-};
-
-extern const DirectoryStep kDirectorySteps[4];
-extern const ExtractionStep kExtractionSteps[13];

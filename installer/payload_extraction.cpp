@@ -1,6 +1,7 @@
 #include "installer/payload_extraction.h"
 
 #include "installer/install_log.h"
+#include "installer/installer_texts.h"
 #include "installer/object_numbers.h"
 #include "installer/payload_catalogue.h"
 #include "installer/progress_window.h"
@@ -34,17 +35,19 @@ void WriteCatalogueItem(RunState& run, const CatalogueItem& item) {
 }
 
 // An existing directory counts as a failure and logs nothing; directory failures never raise the error flag.
-void CreateDirectoryStep(RunState& run, const DirectoryStep& step) {
-  if (DirectoryCreate(run.installRoot + step.folder) && step.successLine) InstallLogAppend(run, step.successLine);
+void CreateFolder(RunState& run, const char* folder, const char* successLine) {
+  if (DirectoryCreate(run.installRoot + folder)) InstallLogAppend(run, successLine);
 }
 
 }  // namespace
 
+// The help folder before the help file; the example folders before the pictures, their lines shown with the first.
 void ExtractPayload(RunState& run) {
-  for (const ExtractionStep& step : kExtractionSteps) {
-    if (step.kind == StepKind::Item)
-      WriteCatalogueItem(run, CatalogueItemAt(run, step.index));
-    else
-      CreateDirectoryStep(run, kDirectorySteps[step.index]);
-  }
+  WriteCatalogueItem(run, CatalogueItemAt(run, 0));
+  DirectoryCreate(run.installRoot + "Help");  // unlogged: a missing folder shows as the help file's failure
+  WriteCatalogueItem(run, CatalogueItemAt(run, 1));
+  CreateFolder(run, "Examples", kLogFolderExamples);
+  CreateFolder(run, "Examples\\QZLibs", kLogFolderQZLibs);
+  CreateFolder(run, "Examples\\QZLibs\\Bilder", kLogFolderPictures);
+  for (int index = 2; index < kCatalogueItemCount; ++index) WriteCatalogueItem(run, CatalogueItemAt(run, index));
 }

@@ -35,6 +35,15 @@ intptr_t FontOf(int number) { return reinterpret_cast<intptr_t>(FontHandle(numbe
 // reads it.
 HBRUSH refusalBrush = nullptr;
 
+// Every way out of the dialog gives controls created later the system's default font again.
+class DefaultFontRestorer {
+public:
+  DefaultFontRestorer() = default;
+  DefaultFontRestorer(const DefaultFontRestorer&) = delete;
+  DefaultFontRestorer& operator=(const DefaultFontRestorer&) = delete;
+  ~DefaultFontRestorer() { ControlSetFont(-1, kSystemFont); }
+};
+
 class RefusalBrushOwner {
 public:
   RefusalBrushOwner() = default;
@@ -186,6 +195,7 @@ int32_t ShowSetupDialog(const Text& title, int32_t setupVersion, const Text& set
 
   SetupFonts fonts;
   if (!SetupFontsLoad(&fonts)) return 0;
+  const DefaultFontRestorer defaultFontRestorer;
   ControlSetFont(-1, FontOf(fonts.note));
   if (!SetupBackgroundOpen(fonts)) return 0;
   SetGradientBackground(SetupPaletteColour(topIndex), SetupPaletteColour(bottomIndex), kGradientSteps,
@@ -208,7 +218,6 @@ int32_t ShowSetupDialog(const Text& title, int32_t setupVersion, const Text& set
     if (event == kEventCloseWindow && EventWindow() == kBackgroundWindow) {
       if (dialogWindow >= 0) WindowClose(dialogWindow);
       WindowClose(kBackgroundWindow);
-      ControlSetFont(-1, kSystemFont);
       return 0;
     }
     if (event == kEventControl && IsClick()) {
@@ -224,7 +233,6 @@ int32_t ShowSetupDialog(const Text& title, int32_t setupVersion, const Text& set
       } else if (control == kCancelButton && dialogWindow >= 0) {
         WindowClose(dialogWindow);
         WindowClose(kBackgroundWindow);
-        ControlSetFont(-1, kSystemFont);
         return 0;
       }
     }
@@ -240,7 +248,6 @@ int32_t ShowSetupDialog(const Text& title, int32_t setupVersion, const Text& set
       result = ApplyOptionStateRule(offerShortcut);
     }
     if (done) {
-      ControlSetFont(-1, kSystemFont);
       TypingCounterReset();
       return result;
     }

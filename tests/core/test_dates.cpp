@@ -40,14 +40,11 @@ TEST(Dates, ParseAgreesWithTheCalendarOverTheWholeRange) {
   }
 }
 
-TEST(Dates, ReleaseDateAndEpoch) {
+TEST(Dates, ReleaseDateEpochAndOneDigitParts) {
   EXPECT_EQ(DateParse(kMask, "13.09.2007"), Reference(2007, 9, 13));
   EXPECT_EQ(DateParse(kMask, "01.01.1970"), 0);
   EXPECT_EQ(S(DateFormat(kMask, 0)), "01.01.1970");
-  EXPECT_LT(DateParse(kMask, "12.09.2007"), DateParse(kMask, "13.09.2007"));
-}
-
-TEST(Dates, OneDigitDayAndMonthAreReadAndWrittenBackWithTwo) {
+  // One-digit day and month are read, and written back with two.
   const int32_t date = DateParse(kMask, "1.2.2007");
   EXPECT_EQ(date, Reference(2007, 2, 1));
   EXPECT_EQ(S(DateFormat(kMask, date)), "01.02.2007");
@@ -60,7 +57,6 @@ TEST(Dates, ImpossibleDatesAreMinusOne) {
     EXPECT_EQ(DateParse(kMask, text), -1) << text;
   EXPECT_EQ(DateParse(kMask, "29.02.2008"), Reference(2008, 2, 29));
   EXPECT_EQ(DateParse(kMask, "29.02.2000"), Reference(2000, 2, 29));
-  EXPECT_EQ(DateParse(kMask, "31.12.2007"), Reference(2007, 12, 31));
   EXPECT_EQ(DateParse("%hh:%ii:%ss", "24:00:00"), -1);
   EXPECT_EQ(DateParse("%hh:%ii:%ss", "00:60:00"), -1);
   EXPECT_EQ(DateParse("%hh:%ii:%ss", "00:00:60"), -1);
@@ -90,7 +86,6 @@ TEST(Dates, TokensAndDigitLimits) {
   EXPECT_EQ(DateParse("%yyyy", "20071"), Reference(2007, 1, 1));
   EXPECT_EQ(DateParse("%dd.%mm.%yy", "13.09.07"), Reference(2007, 9, 13));
   EXPECT_EQ(DateParse("%dd.%mm.%yy", "13.09.70"), Reference(1970, 9, 13));
-  EXPECT_EQ(DateParse("%dd.%mm.%yy", "13.09.99"), Reference(1999, 9, 13));
   EXPECT_EQ(DateParse("%dd.%mm.%yy", "13.09.37"), Reference(2037, 9, 13));
   // Defaults: parts not in the mask are 1 January 1970, midnight.
   EXPECT_EQ(DateParse("%mm", "03"), Reference(1970, 3, 1));

@@ -10,8 +10,6 @@ const Text kMask("%dd.%mm.%yyyy");
 int32_t D(const char* text) { return DateParse(kMask, text); }
 const int32_t kSetupDate = D("13.09.2007");
 
-std::string S(const Text& t) { return std::string(t.c_str(), static_cast<size_t>(t.length())); }
-
 // What the user can end up with: the result of each selectable option.
 int32_t ResultOf(const VersionOutcome& o, Selection s, bool shortcut = false) {
   return DialogResultFor(s, o.updateLabel, shortcut);
@@ -25,25 +23,28 @@ void ExpectRefusal(const VersionOutcome& o, const char* message) {
 }
 }  // namespace
 
-TEST(VersionAssessment, SameVersionAndDateOffersRepair) {
-  const VersionOutcome o = AssessInstalledVersion(1007, kSetupDate, 1007, D("13.09.2007"));
-  EXPECT_FALSE(o.installAvailable);
-  EXPECT_TRUE(o.updateAvailable);
-  EXPECT_STREQ(o.updateLabel, "reparieren (Setup-Version gleich der installierten)");
-  EXPECT_EQ(o.updateWidth, 340);
-  EXPECT_FALSE(o.uninstallForcedUnavailable);
-  EXPECT_STREQ(o.refusal, "");
-  EXPECT_EQ(ResultOf(o, Selection::update), 3);
-}
-
-TEST(VersionAssessment, SameVersionOlderInstalledDateOffersTimestampUpdate) {
-  const VersionOutcome o = AssessInstalledVersion(1007, kSetupDate, 1007, D("12.09.2007"));
-  EXPECT_FALSE(o.installAvailable);
-  EXPECT_TRUE(o.updateAvailable);
-  EXPECT_STREQ(o.updateLabel, "aktualisieren (Zeitstempelunterschied)");
-  EXPECT_EQ(o.updateWidth, 290);
-  EXPECT_FALSE(o.uninstallForcedUnavailable);
-  EXPECT_EQ(ResultOf(o, Selection::update), 4);
+// An installed copy that the setup may update: the update option's label, width and result.
+TEST(VersionAssessment, UpdateOfferedWithTheFittingLabel) {
+  struct Case {
+    int32_t installedVersion;
+    const char* installedDate;
+    const char* label;
+    int width;
+    int32_t result;
+  };
+  for (const Case& c : {Case{1007, "13.09.2007", "reparieren (Setup-Version gleich der installierten)", 340, 3},
+                        Case{1007, "12.09.2007", "aktualisieren (Zeitstempelunterschied)", 290, 4},
+                        Case{1006, "13.09.2007", "UpDate installieren", 0, 2},
+                        Case{1006, "12.09.2007", "UpDate installieren", 0, 2}}) {
+    const VersionOutcome o = AssessInstalledVersion(1007, kSetupDate, c.installedVersion, D(c.installedDate));
+    EXPECT_FALSE(o.installAvailable) << c.installedDate;
+    EXPECT_TRUE(o.updateAvailable) << c.installedDate;
+    EXPECT_STREQ(o.updateLabel, c.label);
+    EXPECT_EQ(o.updateWidth, c.width) << c.label;
+    EXPECT_FALSE(o.uninstallForcedUnavailable) << c.label;
+    EXPECT_STREQ(o.refusal, "");
+    EXPECT_EQ(ResultOf(o, Selection::update), c.result) << c.label;
+  }
 }
 
 TEST(VersionAssessment, RefusalsLeaveNothingSelectable) {
@@ -59,19 +60,6 @@ TEST(VersionAssessment, RefusalsLeaveNothingSelectable) {
   // The texts are code page 1252: one byte per umlaut.
   EXPECT_NE(std::string(kRefusalNewerVersionNewerDate).find("gr\xF6\xDF" "er"), std::string::npos);
   EXPECT_EQ(DialogResultFor(Selection::none, kUpdateLabel, false), 0);
-}
-
-TEST(VersionAssessment, LowerInstalledVersionOffersPlainUpdate) {
-  for (const char* date : {"13.09.2007", "12.09.2007"}) {
-    const VersionOutcome o = AssessInstalledVersion(1007, kSetupDate, 1006, D(date));
-    EXPECT_FALSE(o.installAvailable);
-    EXPECT_TRUE(o.updateAvailable);
-    EXPECT_STREQ(o.updateLabel, "UpDate installieren");
-    EXPECT_EQ(o.updateWidth, 0);
-    EXPECT_FALSE(o.uninstallForcedUnavailable);
-    EXPECT_STREQ(o.refusal, "");
-    EXPECT_EQ(ResultOf(o, Selection::update), 2);
-  }
 }
 
 TEST(VersionAssessment, NothingRecordedOffersOnlyInstall) {
@@ -105,8 +93,6 @@ TEST(VersionAssessment, NegativeInstalledVersionIsComparedLikeAnyOther) {
 }
 
 TEST(VersionAssessment, DialogResultReadsTheLabelBytes) {
-  EXPECT_EQ(DialogResultFor(Selection::install, kUpdateLabel, false), 1);
-  EXPECT_EQ(DialogResultFor(Selection::install, kUpdateLabel, true), 6);
   EXPECT_EQ(DialogResultFor(Selection::uninstall, kUpdateLabel, true), 5);
   EXPECT_EQ(DialogResultFor(Selection::none, kRepairLabel, true), 0);
   EXPECT_EQ(DialogResultFor(Selection::update, "reparieren", false), 3);
@@ -119,11 +105,11 @@ TEST(VersionAssessment, DialogResultReadsTheLabelBytes) {
 }
 
 TEST(VersionAssessment, DottedVersionForm) {
-  EXPECT_EQ(S(FormatVersionNumber(1007)), "000.001.007");
-  EXPECT_EQ(S(FormatVersionNumber(0)), "000.000.000");
-  EXPECT_EQ(S(FormatVersionNumber(123456789)), "123.456.789");
-  EXPECT_EQ(S(FormatVersionNumber(1234567890)), "123.456.789");  // ten digits: the first nine
+  EXPECT_EQ(FormatVersionNumber(1007), Text("000.001.007"));
+  EXPECT_EQ(FormatVersionNumber(0), Text("000.000.000"));
+  EXPECT_EQ(FormatVersionNumber(123456789), Text("123.456.789"));
+  EXPECT_EQ(FormatVersionNumber(1234567890), Text("123.456.789"));  // ten digits: the first nine
   // The minus sign is written first and the zeros are padded in front of it.
-  EXPECT_EQ(S(FormatVersionNumber(-5)), "000.000.0-5");
-  EXPECT_EQ(S(FormatVersionNumber(INT32_MIN)), "-21.474.836");
+  EXPECT_EQ(FormatVersionNumber(-5), Text("000.000.0-5"));
+  EXPECT_EQ(FormatVersionNumber(INT32_MIN), Text("-21.474.836"));
 }

@@ -25,29 +25,26 @@ const char kTimestampUpdate[] = "aktualisieren (Zeitstempelunterschied)";
 
 struct InstalledFile {
   PayloadId block;
-  const char* target;
-  const char* success;
-  const char* failure;
+  std::string target;
+  std::string success;
+  std::string failure;
 };
 
-const InstalledFile kInstalledFiles[] = {
-    {PayloadId::Library, "purelibraries\\userlibraries\\Velkor_400", "Library entpackt", "Library nicht entpackt"},
-    {PayloadId::Help, "help\\Velkor400.chm", "Library Hilfe entpackt", "Library Hilfe nicht entpackt"},
-    {PayloadId::Picture1, "examples\\QZLibs\\bilder\\00001.bmp", "Bild 1 für Demo entpackt",
-     "Bild 1 für Demo nicht entpackt"},
-    {PayloadId::Picture2, "examples\\QZLibs\\bilder\\00002.bmp", "Bild 2 für Demo entpackt",
-     "Bild 2 für Demo nicht entpackt"},
-    {PayloadId::Picture3, "examples\\QZLibs\\bilder\\00003.bmp", "Bild 3 für Demo entpackt",
-     "Bild 3 für Demo nicht entpackt"},
-    {PayloadId::Picture4, "examples\\QZLibs\\bilder\\00004.bmp", "Bild 4 für Demo entpackt",
-     "Bild 4 für Demo nicht entpackt"},
-    {PayloadId::Picture5, "examples\\QZLibs\\bilder\\00005.bmp", "Bild 5 für Demo entpackt",
-     "Bild 5 für Demo nicht entpackt"},
-    {PayloadId::Picture6, "examples\\QZLibs\\bilder\\00006.bmp", "Bild 6 für Demo entpackt",
-     "Bild 6 für Demo nicht entpackt"},
-    {PayloadId::Example, "examples\\QZLibs\\Velkor_400_test.pb", "Beispiel 1 entpackt",
-     "Beispiel 1 nicht entpackt"},
-};
+const std::vector<InstalledFile> kInstalledFiles = [] {
+  std::vector<InstalledFile> files = {
+      {PayloadId::Library, "purelibraries\\userlibraries\\Velkor_400", "Library entpackt", "Library nicht entpackt"},
+      {PayloadId::Help, "help\\Velkor400.chm", "Library Hilfe entpackt", "Library Hilfe nicht entpackt"}};
+  const PayloadId pictures[] = {PayloadId::Picture1, PayloadId::Picture2, PayloadId::Picture3,
+                                PayloadId::Picture4, PayloadId::Picture5, PayloadId::Picture6};
+  for (int n = 1; n <= 6; ++n) {
+    const std::string picture = "Bild " + std::to_string(n) + " für Demo";
+    files.push_back({pictures[n - 1], "examples\\QZLibs\\bilder\\0000" + std::to_string(n) + ".bmp",
+                     picture + " entpackt", picture + " nicht entpackt"});
+  }
+  files.push_back({PayloadId::Example, "examples\\QZLibs\\Velkor_400_test.pb", "Beispiel 1 entpackt",
+                   "Beispiel 1 nicht entpackt"});
+  return files;
+}();
 constexpr int kFileCount = 9;
 
 const char* const kDirectoryLines[] = {"Directory <Examples> erstellt", "Directory <Examples\\QZLibs> erstellt",
@@ -252,12 +249,20 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
   EXPECT_EQ(exitCode, 0u);
 }
 
+// The first run also measures the time a whole first installation takes beyond the waits it must make.
 TEST_F(InstallerScenario, SecondRunRepairsWithIdenticalFiles) {
   const std::string root = NewHost("repair");
   ASSERT_FALSE(root.empty());
   const WalkOutcome first = Walk(installerPath, Into(root));
   ASSERT_EQ(first.failedStep, "");
   ASSERT_EQ(first.exitCode, 0u);
+  const double overhead = first.secondsToLog - first.secondsWithUser - kDemandedWaitSeconds;
+  std::printf("first install: %.3f s to the complete log, %.3f s of it waiting for the user, %.3f s beyond the "
+              "demanded waits\n",
+              first.secondsToLog, first.secondsWithUser, overhead);
+  RecordProperty("overhead_ms", static_cast<int>(overhead * 1000));
+  EXPECT_GT(overhead, 0.0);
+  EXPECT_LT(overhead, 2.0);
 
   const WalkOutcome second = Walk(installerPath, Into(root, kRepair));
   ASSERT_EQ(second.failedStep, "");
@@ -311,26 +316,34 @@ TEST_F(InstallerScenario, CancellingTheDialogInstallsNothing) {
   EXPECT_EQ(listener->Received(), 0);
 }
 
+// The browser opens on the directory found in the registry; cancelling it says so and installs nothing. Wine's
+// browser now and then fails to apply an initial selection, so a few runs are allowed for the proposal; a
+// requester that never preselects fails every one of them.
 TEST_F(InstallerScenario, CancellingTheFolderBrowserSaysSoAndInstallsNothing) {
   const std::string root = NewHost("cancel-folder");
   ASSERT_FALSE(root.empty());
-  InstallerRun run(installerPath);
-  ASSERT_TRUE(run.Start());
-  ASSERT_TRUE(run.WaitBackground());
-  ASSERT_TRUE(run.WaitDialog());
-  ASSERT_TRUE(run.Choose(kInstall));
-  ASSERT_TRUE(run.Continue());
-  ASSERT_TRUE(run.WaitBrowser());
-  ASSERT_TRUE(run.AnswerBrowser(false));
-  ui::MessageBoxInfo box;
-  ASSERT_TRUE(run.WaitMessage(&box));
-  EXPECT_EQ(box.title, "Abbruch");
-  EXPECT_EQ(box.text, "falscher Pfad - bitte wiederholen");
-  ASSERT_TRUE(run.AnswerMessage(box));
-  DWORD exitCode = 1;
-  ASSERT_TRUE(run.WaitExit(&exitCode));
-  EXPECT_EQ(exitCode, 0u);
-  ExpectNothingInstalled(root);
+  std::string shown;
+  bool proposed = false;
+  for (int attempt = 0; attempt < 3 && !proposed; ++attempt) {
+    InstallerRun run(installerPath);
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(run.WaitDialog());
+    ASSERT_TRUE(run.Choose(kInstall));
+    ASSERT_TRUE(run.Continue());
+    ASSERT_TRUE(run.WaitBrowser());
+    proposed = run.BrowserProposes(root, &shown);
+    ASSERT_TRUE(run.AnswerBrowser(false));
+    ui::MessageBoxInfo box;
+    ASSERT_TRUE(run.WaitMessage(&box));
+    EXPECT_EQ(box.title, "Abbruch");
+    EXPECT_EQ(box.text, "falscher Pfad - bitte wiederholen");
+    ASSERT_TRUE(run.AnswerMessage(box));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(run.WaitExit(&exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    ExpectNothingInstalled(root);
+  }
+  EXPECT_TRUE(proposed) << "the browser showed " << shown;
 }
 
 // A missing or empty purebasic.exe is warned about once; the library folders are made and the run installs.
@@ -439,32 +452,6 @@ TEST_F(InstallerScenario, LegacyVersionFileIsShownKeptOnCancelAndGoneAfterInstal
   EXPECT_EQ(outcome.exitCode, 0u);
 }
 
-// The browser opens on the directory found in the registry. Wine's browser now and then fails to apply an
-// initial selection, so a few runs are allowed; a requester that never preselects fails every one of them.
-TEST_F(InstallerScenario, FolderBrowserProposesTheFoundDirectory) {
-  const std::string root = NewHost("proposal");
-  ASSERT_FALSE(root.empty());
-  std::string shown;
-  bool proposed = false;
-  for (int attempt = 0; attempt < 3 && !proposed; ++attempt) {
-    InstallerRun run(installerPath);
-    ASSERT_TRUE(run.Start());
-    ASSERT_TRUE(run.WaitDialog());
-    ASSERT_TRUE(run.Choose(kInstall));
-    ASSERT_TRUE(run.Continue());
-    ASSERT_TRUE(run.WaitBrowser());
-    proposed = run.BrowserProposes(root, &shown);
-    ASSERT_TRUE(run.AnswerBrowser(false));
-    ui::MessageBoxInfo box;
-    ASSERT_TRUE(run.WaitMessage(&box));
-    ASSERT_TRUE(run.AnswerMessage(box));
-    DWORD exitCode = 1;
-    ASSERT_TRUE(run.WaitExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
-  }
-  EXPECT_TRUE(proposed) << "the browser showed " << shown;
-}
-
 // A write that fails after its file was created (a full disk) is logged as a failure, never as success.
 TEST_F(InstallerScenario, FailedWriteOnAFullDiskIsLoggedAsFailure) {
   const std::string root = FreshFolder("full-disk");
@@ -513,22 +500,6 @@ TEST_F(InstallerScenario, ClosingTheBackgroundWhileTypingEndsTheRun) {
   ASSERT_TRUE(run.WaitExit(&exitCode));
   EXPECT_EQ(exitCode, 0u);
   ExpectNothingInstalled(root);
-}
-
-// The time a whole first installation takes beyond the waits the installer is required to make.
-TEST_F(InstallerScenario, FirstInstallOverheadIsSmall) {
-  const std::string root = NewHost("timing");
-  ASSERT_FALSE(root.empty());
-  const WalkOutcome outcome = Walk(installerPath, Into(root));
-  ASSERT_EQ(outcome.failedStep, "");
-  ASSERT_EQ(outcome.exitCode, 0u);
-  const double overhead = outcome.secondsToLog - outcome.secondsWithUser - kDemandedWaitSeconds;
-  std::printf("first install: %.3f s to the complete log, %.3f s of it waiting for the user, %.3f s beyond the "
-              "demanded waits\n",
-              outcome.secondsToLog, outcome.secondsWithUser, overhead);
-  RecordProperty("overhead_ms", static_cast<int>(overhead * 1000));
-  EXPECT_GT(overhead, 0.0);
-  EXPECT_LT(overhead, 2.0);
 }
 
 int main(int argc, char** argv) {

@@ -189,12 +189,6 @@ HWND FindChild(HWND parent, const char* className, const char* text) {
   return nullptr;
 }
 
-HWND WaitChild(HWND parent, const char* className, const char* text, DWORD timeoutMs) {
-  HWND found = nullptr;
-  WaitUntil([&] { return (found = FindChild(parent, className, text)) != nullptr; }, timeoutMs);
-  return found;
-}
-
 // ---- Reading ----
 
 std::string TextOf(HWND window) {

@@ -70,7 +70,6 @@ std::vector<HWND> Descendants(HWND parent, const char* className = nullptr);
 HWND FindChildById(HWND parent, int id);
 // The first descendant of this class (case-insensitive) whose text is exactly text; null arguments match any.
 HWND FindChild(HWND parent, const char* className, const char* text);
-HWND WaitChild(HWND parent, const char* className, const char* text, DWORD timeoutMs = kDefaultTimeoutMs);
 
 // ---- Reading ----
 

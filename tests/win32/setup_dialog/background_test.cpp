@@ -9,6 +9,7 @@
 #include "registry/host_lookup.h"
 #include "setup/setup_controls.h"
 #include "tests/support/ui_driver.h"
+#include "tests/win32/setup_dialog/dialog_run.h"
 
 namespace {
 
@@ -71,25 +72,17 @@ TEST(SetupFonts, KeepTheirPixelHeightAtEveryResolution) {
 
 TEST(SetupFonts, DialogFitsAtAHighResolution) {
   const DisplayResolution resolution(144);
-  ui::Process host = ui::ProcessStart(ui::ProgramFolder() + "dialog_host.exe",
-                                      "Velkor_400 1007 13.09.2007 Dorvanix http://www.dorvanix.de x 1007 "
-                                      "12.09.2007 112 0 1 0 0 embedded");
-  ASSERT_TRUE(host.started());
-  HWND dialog = nullptr;
-  ui::WaitUntil([&] {
-    for (HWND window : ui::TopWindows(nullptr, "SETUP", host.id()))
-      if (ui::ClassOf(window) != "WindowClass_0" && IsWindowVisible(window)) dialog = window;
-    return dialog != nullptr;
-  });
+  Arguments arguments;
+  arguments.installedVersion = "1007";
+  arguments.installedDate = "12.09.2007";
+  DialogRun run(arguments, false);
+  HWND dialog = run.WaitDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(ui::ClientSizeOf(dialog).cx, kDialogWidth);
   EXPECT_EQ(ui::ClientSizeOf(dialog).cy, kDialogHeight);
   EXPECT_TRUE(ui::SaveScreenshot("setup_dialog_144dpi"));
-  ASSERT_TRUE(ui::Click(ui::FindChildById(dialog, kCancelButton)));
-  DWORD code = 1;
-  EXPECT_TRUE(host.Wait(ui::kDefaultTimeoutMs, &code));
-  EXPECT_EQ(code, 0u);
-  host.Kill();
+  ASSERT_TRUE(ui::Click(run.Control(kCancelButton)));
+  EXPECT_EQ(run.Result(), 0);
 }
 
 // Registers a stand-in browser for ".html" in the classes root (Wine's does not merge the user's classes)
@@ -136,31 +129,29 @@ private:
   std::string previousClass_;
 };
 
+bool BrowserOpened(const char* address) {
+  return ui::WaitUntil([=] { return ReadFileText(StandInBrowser::Log()).find(address) != std::string::npos; });
+}
+
 TEST(CreditLink, OpensItsAddressInTheBrowserAndDropsStayOnTop) {
   const StandInBrowser browser;
   ASSERT_EQ(std::string(GetAssociatedProgram("html").c_str()), StandInBrowser::Program());
-  ui::Process host = ui::ProcessStart(ui::ProgramFolder() + "dialog_host.exe",
-                                      "Velkor_400 1007 13.09.2007 Dorvanix http://www.dorvanix.de x 0 \"\" 112 0 1 0 1");
-  ASSERT_TRUE(host.started());
-  HWND background = ui::WaitTopWindow("WindowClass_0", "SETUP", host.id());
+  Arguments arguments;
+  arguments.stayOnTop = 1;
+  DialogRun run(arguments, false);
+  HWND background = run.background();
   ASSERT_NE(background, nullptr);
   EXPECT_TRUE(ui::IsTopMost(background));
-  HWND link = ui::FindChildById(background, kCreditLinkCoAuthor);
-  ASSERT_TRUE(ui::MouseClick(link));
-  ASSERT_TRUE(ui::WaitUntil([] { return ReadFileText(StandInBrowser::Log()).find("http://www.dorvanix.de/xk/") !=
-                                        std::string::npos; }));
+  ASSERT_TRUE(ui::MouseClick(run.BackgroundControl(kCreditLinkCoAuthor)));
+  ASSERT_TRUE(BrowserOpened("http://www.dorvanix.de/xk/"));
   EXPECT_FALSE(ui::IsTopMost(background));
   // The link keeps working while the dialog is up, and the stay-on-top state does not come back.
+  ASSERT_NE(run.WaitDialog(), nullptr);
   DeleteFileA(StandInBrowser::Log().c_str());
-  ASSERT_TRUE(ui::MouseClick(ui::FindChildById(background, kCreditLinkAuthor)));
-  ASSERT_TRUE(ui::WaitUntil([] { return ReadFileText(StandInBrowser::Log()).find("http://www.dorvanix.de/qz/") !=
-                                        std::string::npos; }));
+  ASSERT_TRUE(ui::MouseClick(run.BackgroundControl(kCreditLinkAuthor)));
+  ASSERT_TRUE(BrowserOpened("http://www.dorvanix.de/qz/"));
   EXPECT_FALSE(ui::IsTopMost(background));
-  ui::RequestClose(background);
-  DWORD code = 1;
-  EXPECT_TRUE(host.Wait(ui::kDefaultTimeoutMs, &code));
-  EXPECT_EQ(code, 0u);
-  host.Kill();
+  EXPECT_EQ(run.CloseBackgroundAndResult(), 0);
 }
 
 }  // namespace

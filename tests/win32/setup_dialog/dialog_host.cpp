@@ -18,38 +18,18 @@
 #include "setup/gradient_background.h"
 #include "setup/setup_dialog.h"
 #include "setup/setup_fonts.h"
+#include "tests/support/bitmap_file.h"
 
 namespace {
 
-constexpr int kPictureWidth = 55;
-constexpr int kPictureHeight = 150;
-
-// A 24-bit bitmap file of one colour, built in memory: the 14-byte file header, the 40-byte information
-// header, then the rows bottom-up, each padded to four bytes.
+// Image 1 as a 55 x 150 bitmap of one colour, (200, 30, 40), for the dialog to scale up.
 void LoadGeneratedPicture() {
-  constexpr int kRowBytes = (kPictureWidth * 3 + 3) / 4 * 4;
-  constexpr int kHeaders = 14 + 40;
-  static unsigned char file[kHeaders + kRowBytes * kPictureHeight];
-  const auto put = [](int offset, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file[offset + i] = static_cast<unsigned char>(value >> (8 * i));
-  };
-  put(0, 0x4D42, 2);
-  put(2, sizeof(file), 4);
-  put(10, kHeaders, 4);
-  put(14, 40, 4);
-  put(18, kPictureWidth, 4);
-  put(22, kPictureHeight, 4);
-  put(26, 1, 2);
-  put(28, 24, 2);
-  for (int y = 0; y < kPictureHeight; ++y) {
-    for (int x = 0; x < kPictureWidth; ++x) {
-      unsigned char* pixel = file + kHeaders + y * kRowBytes + 3 * x;
-      pixel[0] = 40;   // blue
-      pixel[1] = 30;   // green
-      pixel[2] = 200;  // red
-    }
-  }
-  ImageLoadFromMemory(1, file);
+  constexpr int kWidth = 55;
+  constexpr int kHeight = 150;
+  Bytes row;
+  for (int x = 0; x < kWidth; ++x) row.insert(row.end(), {40, 30, 200});  // blue, green, red
+  static const Bytes file = BitmapFile(kWidth, kHeight, 24, {}, std::vector<Bytes>(kHeight, row));
+  ImageLoadFromMemory(1, file.data(), static_cast<uint32_t>(file.size()));
 }
 
 int WriteFonts(const char* path) {

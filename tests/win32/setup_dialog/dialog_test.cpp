@@ -12,72 +12,9 @@
 #include "platform/colours.h"
 #include "setup/setup_controls.h"
 #include "tests/support/ui_driver.h"
+#include "tests/win32/setup_dialog/dialog_run.h"
 
 namespace {
-
-constexpr char kSetupDate[] = "13.09.2007";
-constexpr DWORD kEndTimeoutMs = 10000;
-
-struct Arguments {
-  std::string installedVersion = "0";
-  std::string installedDate;
-  int top = 112;
-  int bottom = 0;
-  int noUninstall = 1;
-  int offerShortcut = 0;
-  int stayOnTop = 0;
-  std::string picture = "embedded";
-};
-
-// One run of the dialog host; the process is killed when a test leaves it running.
-class DialogRun {
-public:
-  explicit DialogRun(const Arguments& arguments, bool linger = true) {
-    const std::vector<std::string> values = {
-        "Velkor_400", "1007", kSetupDate, "Dorvanix", "http://www.dorvanix.de", "Beschreibung",
-        arguments.installedVersion, arguments.installedDate, std::to_string(arguments.top),
-        std::to_string(arguments.bottom), std::to_string(arguments.noUninstall),
-        std::to_string(arguments.offerShortcut), std::to_string(arguments.stayOnTop), arguments.picture};
-    std::string line;
-    for (const std::string& value : values) line += (line.empty() ? "" : " ") + ui::QuoteArgument(value);
-    if (linger) line += " linger";
-    process_ = ui::ProcessStart(ui::ProgramFolder() + "dialog_host.exe", line);
-    if (process_.started()) background_ = ui::WaitTopWindow("WindowClass_0", "SETUP", process_.id());
-  }
-  ~DialogRun() { process_.Kill(); }
-
-  HWND background() const { return background_; }
-  const ui::Process& process() const { return process_; }
-
-  // The dialog window: the other visible "SETUP" window of the host, once the welcome line is typed.
-  HWND WaitDialog() {
-    ui::WaitUntil([&] { return (dialog_ = FindDialog()) != nullptr; });
-    return dialog_;
-  }
-  HWND FindDialog() const {
-    for (HWND window : ui::TopWindows(nullptr, "SETUP", process_.id()))
-      if (window != background_ && IsWindowVisible(window)) return window;
-    return nullptr;
-  }
-  HWND Control(int id) const { return ui::FindChildById(dialog_, id); }
-  HWND BackgroundControl(int id) const { return ui::FindChildById(background_, id); }
-
-  // The result: after "Weiter" window 0 stays until closed, as the installer later closes it.
-  int Result() {
-    DWORD code = 0;
-    if (!process_.Wait(kEndTimeoutMs, &code)) return -1;
-    return static_cast<int>(code);
-  }
-  int CloseBackgroundAndResult() {
-    ui::RequestClose(background_);
-    return Result();
-  }
-
-private:
-  ui::Process process_;
-  HWND background_ = nullptr;
-  HWND dialog_ = nullptr;
-};
 
 // The dialog acts on a click in its event loop, a moment after the control itself has taken it.
 bool Becomes(const std::function<bool()>& condition) { return ui::WaitUntil(condition, 3000); }
@@ -343,20 +280,6 @@ TEST(SetupDialog, OfferedShortcutKeepsItsCheckMarkWhileUpdateIsSelected) {
   EXPECT_EQ(ui::CheckStateOf(shortcut), 1);
   ASSERT_TRUE(ui::Click(run.Control(kContinueButton)));
   EXPECT_EQ(run.CloseBackgroundAndResult(), 6);
-}
-
-TEST(SetupDialog, ShortcutIsOfferedOnlyForExactlyOne) {
-  Arguments arguments;
-  arguments.offerShortcut = 2;
-  DialogRun run(arguments);
-  ASSERT_NE(run.WaitDialog(), nullptr);
-  ASSERT_TRUE(ui::Click(run.Control(kInstallOption)));
-  // The same pass of the event loop that enables "Weiter" leaves the box as it is.
-  EXPECT_TRUE(BecomesEnabled(run.Control(kContinueButton)));
-  EXPECT_FALSE(ui::IsEnabled(run.Control(kShortcutOption)));
-  EXPECT_FALSE(ui::Click(run.Control(kShortcutOption)));
-  ASSERT_TRUE(ui::Click(run.Control(kContinueButton)));
-  EXPECT_EQ(run.CloseBackgroundAndResult(), 1);
 }
 
 TEST(SetupDialog, ClosingTheBackgroundWhileTypingReturnsZero) {

@@ -174,12 +174,6 @@ TEST_F(Controls, CheckBoxTogglesOnClickAndByState) {
   EXPECT_EQ(ControlState(90), 0);
   ControlSetState(90, 5);
   EXPECT_EQ(ControlState(90), 1);
-  // Disabled: the check mark stays.
-  ControlDisable(90, 1);
-  EXPECT_FALSE(IsWindowEnabled(ControlHandle(90)));
-  EXPECT_EQ(ControlState(90), 1);
-  ControlDisable(90, 0);
-  EXPECT_TRUE(IsWindowEnabled(ControlHandle(90)));
   ControlSetState(90, 0);
   EXPECT_EQ(ControlState(90), 0);
 }

@@ -39,9 +39,6 @@ TEST(WindowOpen, CentredOnScreenOwnedByParentWithCaptionOnly) {
   const RECT outer = OuterRect(window);
   EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
-  char title[64] = {};
-  GetWindowTextA(window, title, sizeof title);
-  EXPECT_STREQ(title, "Fortschritt ...");
   DrainEvents();
   ui::SaveScreenshot("window_centred");
   WindowClose(11);
@@ -143,9 +140,6 @@ TEST(WindowOpen, FreshNumberAndReplacementOfAnOpenNumber) {
   ASSERT_NE(WindowOpen(22, 0, 0, 40, 40, "neu", 0, nullptr), 0);
   EXPECT_FALSE(IsWindow(old));
   EXPECT_NE(WindowHandle(22), old);
-  char title[16] = {};
-  GetWindowTextA(WindowHandle(22), title, sizeof title);
-  EXPECT_STREQ(title, "neu");
   WindowClose(22);
   WindowClose(number);
 }
