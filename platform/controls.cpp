@@ -1,14 +1,10 @@
 // Numbered controls: the current control parent, the default control font, and the standard control kinds.
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "platform/window_layer.h"
 
 // The stack of control parents: the window of ControlListBegin below the containers created since.
-static HWND* gParents = nullptr;
-static int gParentCount = 0;
-static int gParentCapacity = 0;
+static HandleList gParents;
 static HFONT gDefaultFont = nullptr;  // null: the system's default GUI font
 static HMODULE gEditorLibrary = nullptr;
 static const char* gEditorClass = nullptr;
@@ -18,28 +14,18 @@ static HWND gLastParent = nullptr;
 static int gLastGroup = 0;
 static int gGroupCount = 0;
 
-static bool ParentPush(HWND parent) {
-  if (gParentCount == gParentCapacity) {
-    const int capacity = gParentCapacity ? gParentCapacity * 2 : 8;
-    auto* parents = static_cast<HWND*>(std::realloc(gParents, sizeof(HWND) * static_cast<size_t>(capacity)));
-    if (!parents) return false;
-    gParents = parents;
-    gParentCapacity = capacity;
-  }
-  gParents[gParentCount++] = parent;
-  return true;
-}
+static bool ParentPush(HWND parent) { return gParents.Add(parent); }
 
 void ControlParentPush(HWND parent) { ParentPush(parent); }
 
 HWND ControlListBegin(HWND window) {
   if (!window || !IsWindow(window)) return nullptr;
-  gParentCount = 0;
+  gParents.count = 0;
   return ParentPush(window) ? window : nullptr;
 }
 
 void ControlListEnd() {
-  if (gParentCount > 1) --gParentCount;
+  if (gParents.count > 1) --gParents.count;
 }
 
 LayerControl* ControlFind(int number) {
@@ -80,7 +66,7 @@ static HFONT DefaultFont() {
 
 HWND ControlCreate(int number, const char* className, const char* text, DWORD style, DWORD exStyle, int x, int y,
                    int width, int height, ControlKind kind, int* assigned) {
-  const HWND parent = gParentCount ? gParents[gParentCount - 1] : nullptr;
+  const HWND parent = gParents.count ? gParents.items[gParents.count - 1] : nullptr;
   if (!parent || !IsWindow(parent)) return nullptr;
   if (number != kFreshNumber) ControlDestroy(number);
   LayerControl* control = gLayerControls.Add(number, assigned);

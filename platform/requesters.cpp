@@ -4,8 +4,6 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <cstdlib>
-
 #include "platform/folder_path.h"
 #include "platform/window_layer.h"
 
@@ -29,9 +27,8 @@ public:
     EnumThreadWindows(GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
   }
   ~DisabledWindows() {
-    for (int i = 0; i < count_; ++i)
-      if (IsWindow(windows_[i])) EnableWindow(windows_[i], TRUE);
-    std::free(windows_);
+    for (int i = 0; i < disabled_.count; ++i)
+      if (IsWindow(disabled_.items[i])) EnableWindow(disabled_.items[i], TRUE);
   }
   DisabledWindows(const DisabledWindows&) = delete;
   DisabledWindows& operator=(const DisabledWindows&) = delete;
@@ -46,26 +43,14 @@ public:
 private:
   static BOOL CALLBACK Disable(HWND window, LPARAM self) {
     auto* list = reinterpret_cast<DisabledWindows*>(self);
-    if (window != list->foreground_ && IsWindowVisible(window) && IsWindowEnabled(window) && list->Remember(window))
+    if (window != list->foreground_ && IsWindowVisible(window) && IsWindowEnabled(window) &&
+        list->disabled_.Add(window))
       EnableWindow(window, FALSE);
     return TRUE;
   }
-  bool Remember(HWND window) {
-    if (count_ == capacity_) {
-      const int capacity = capacity_ ? capacity_ * 2 : 8;
-      auto* windows = static_cast<HWND*>(std::realloc(windows_, sizeof(HWND) * static_cast<size_t>(capacity)));
-      if (!windows) return false;
-      windows_ = windows;
-      capacity_ = capacity;
-    }
-    windows_[count_++] = window;
-    return true;
-  }
 
   HWND foreground_ = nullptr;
-  HWND* windows_ = nullptr;
-  int count_ = 0;
-  int capacity_ = 0;
+  HandleList disabled_;
 };
 
 // Preselects the initial folder once the browser is up.

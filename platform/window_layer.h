@@ -3,6 +3,8 @@
 // event queue and the helpers that tie Windows handles to layer numbers. Not for the layer's users.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "platform/event_queue.h"
 #include "platform/object_table.h"
 #include "platform/window_services.h"
@@ -21,6 +23,30 @@ struct LayerControl {
   int optionGroup = 0;  // option boxes of one run share it
   COLORREF hoverColour = 0;
   bool hover = false;
+};
+
+// A growable list of window handles on the C heap.
+struct HandleList {
+  HWND* items = nullptr;
+  int count = 0;
+  int capacity = 0;
+
+  HandleList() = default;
+  HandleList(const HandleList&) = delete;
+  HandleList& operator=(const HandleList&) = delete;
+  ~HandleList() { std::free(items); }
+
+  bool Add(HWND window) {
+    if (count == capacity) {
+      const int grown = capacity ? capacity * 2 : 8;
+      auto* more = static_cast<HWND*>(std::realloc(items, sizeof(HWND) * static_cast<size_t>(grown)));
+      if (!more) return false;
+      items = more;
+      capacity = grown;
+    }
+    items[count++] = window;
+    return true;
+  }
 };
 
 extern ObjectTable<LayerWindow> gLayerWindows;
