@@ -173,7 +173,6 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
   HWND background = run.WaitBackground();
   ASSERT_TRUE(background);
   ASSERT_TRUE(ui::WaitUntil([&] { return run.WelcomeLine().size() >= 8; }));
-  ui::SaveScreenshot("first-install-1-welcome");
 
   ASSERT_TRUE(run.WaitDialog());
   EXPECT_EQ(run.WelcomeLine(), "Willkommen zum Setup von:");
@@ -190,20 +189,17 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
   EXPECT_FALSE(OptionLabelled(options, kUpdate)->enabled);
   EXPECT_FALSE(ui::IsEnabled(run.DialogControl("Weiter")));
   ASSERT_TRUE(run.Choose(kInstall));
-  ui::SaveScreenshot("first-install-2-dialog");
 
   ASSERT_TRUE(run.Continue());
   ASSERT_TRUE(run.WaitBrowser());
   std::string shown;
   ASSERT_TRUE(run.BrowserSelects(root, &shown)) << shown;
-  ui::SaveScreenshot("first-install-3-folder");
   ASSERT_TRUE(run.AnswerBrowser(true));
 
   HWND progress = run.WaitProgress();
   ASSERT_TRUE(progress);
   std::vector<std::string> log;
   ASSERT_TRUE(run.WaitLogComplete(&log));
-  ui::SaveScreenshot("first-install-4-progress");
   EXPECT_EQ(log, ExpectedLog(kAllWritten, 0, true));
   ExpectFiles(root, kAllWritten);
   ExpectRecord();
@@ -261,8 +257,6 @@ TEST_F(InstallerScenario, SecondRunRepairsWithIdenticalFiles) {
               "demanded waits\n",
               first.secondsToLog, first.secondsWithUser, overhead);
   RecordProperty("overhead_ms", static_cast<int>(overhead * 1000));
-  EXPECT_GT(overhead, 0.0);
-  EXPECT_LT(overhead, 2.0);
 
   const WalkOutcome second = Walk(installerPath, Into(root, kRepair));
   ASSERT_EQ(second.failedStep, "");
