@@ -1,0 +1,381 @@
+// Whole runs of the real installer under Wine, driven as a user would drive them. One row is one behaviour the
+// release promises: the state before, what the user does, and what comes out.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "payload/payload_blocks.h"
+#include "platform/scoped_resources.h"
+#include "tests/support/driver.h"
+#include "tests/support/fixtures.h"
+
+namespace {
+
+std::string gInstaller;
+int gRestarts = 0;
+
+const char kInstall[] = "installieren";
+const char kUpdate[] = "UpDate installieren";
+const char kRepair[] = "reparieren (Setup-Version gleich der installierten)";
+const char kTimestamp[] = "aktualisieren (Zeitstempelunterschied)";
+const char kRefusedSameVersion[] = "Das Setupdatum ist jünger als das der bereits installierten Version und die "
+                                   "Versionsnummer ist gleich der Installierten.\r\rDer Vorgang wird abgebrochen.";
+const char kRefusedOlderSetup[] =
+    "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird abgebrochen.";
+const char kRefusedNewerDate[] = "Das Setupdatum ist jünger als das der bereits installierten Version und die "
+                                 "Versionsnummer ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.";
+const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
+                           "Installation unvollständig ausgeführt.";
+
+struct Item {
+  PayloadId block;
+  const char* target;
+  const char* name;  // the log says "<name> entpackt" or "<name> nicht entpackt"
+};
+const Item kItems[] = {
+    {PayloadId::Library, "PureLibraries\\UserLibraries\\Velkor_400", "Library"},
+    {PayloadId::Help, "Help\\Velkor400.chm", "Library Hilfe"},
+    {PayloadId::Picture1, "Examples\\QZLibs\\Bilder\\00001.bmp", "Bild 1 für Demo"},
+    {PayloadId::Picture2, "Examples\\QZLibs\\Bilder\\00002.bmp", "Bild 2 für Demo"},
+    {PayloadId::Picture3, "Examples\\QZLibs\\Bilder\\00003.bmp", "Bild 3 für Demo"},
+    {PayloadId::Picture4, "Examples\\QZLibs\\Bilder\\00004.bmp", "Bild 4 für Demo"},
+    {PayloadId::Picture5, "Examples\\QZLibs\\Bilder\\00005.bmp", "Bild 5 für Demo"},
+    {PayloadId::Picture6, "Examples\\QZLibs\\Bilder\\00006.bmp", "Bild 6 für Demo"},
+    {PayloadId::Example, "Examples\\QZLibs\\Velkor_400_test.pb", "Beispiel 1"},
+};
+const char* const kFolderLines[] = {"Directory <Examples> erstellt", "Directory <Examples\\QZLibs> erstellt",
+                                    "Directory <Examples\\QZLibs\\Bilder> erstellt"};
+
+std::string BlockOf(PayloadId id) {
+  const PayloadBlock block = PayloadGet(id);
+  return std::string(reinterpret_cast<const char*>(block.bytes), static_cast<size_t>(block.size));
+}
+
+// The log the progress window must show: failed is a bit per item, folders the number of folder lines.
+std::vector<std::string> ExpectedLog(unsigned failed, int folders) {
+  std::vector<std::string> log = {"Starte die Installation ...", ""};
+  for (int i = 0; i < 9; ++i) {
+    for (int d = 3 - folders; i == 2 && d < 3; ++d) log.push_back(kFolderLines[d]);
+    log.push_back(std::string(kItems[i].name) + (failed >> i & 1 ? " nicht entpackt" : " entpackt"));
+  }
+  for (const char* line : {"", failed ? "Installation mit Fehlern beendet" : "Installation erfolgreich abgeschlossen",
+                           "", "Es wird versucht, den Compiler neu zu starten ...", "",
+                           "Sollte die Library nicht eingebunden worden sein,",
+                           "weil der Compiler nicht neu gestartet werden konnte,",
+                           "so starten Sie bitte neu um die Library und deren", "Hilfe einzubinden."})
+    log.push_back(line);
+  return log;
+}
+
+// The rich-edit log gives each line break as CR LF.
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') lines.back() += text[i];
+    else if (lines.emplace_back(); text[i + 1] == '\n') ++i;
+  }
+  return lines;
+}
+
+// Counts PureBasic's compiler-restart broadcasts ("PB_MSG_ID", 10174, 0) that reach a top-level window.
+LRESULT CALLBACK Listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == RegisterWindowMessageA("PB_MSG_ID") && wParam == 10174 && lParam == 0) ++gRestarts;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int Restarts() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  return gRestarts;
+}
+
+bool IsEnabledOption(HWND control) {
+  return (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON && IsWindowVisible(control) &&
+         IsWindowEnabled(control);
+}
+
+enum class Before { plain, fullDisk, lockedLibrary, unquoted };
+
+struct Row {
+  const char* name;
+  // The state before: the record ("version date"), the host folder and its association, the compiler.
+  const char* record = nullptr;
+  Before before = Before::plain;
+  fx::Host host = {};
+  const char* compiler = "";
+  // What the user does: the option (null: cancels the dialog), and whether the proposed folder is accepted.
+  const char* option = kInstall;
+  bool acceptFolder = true;
+  // What comes out: a text the dialog shows, a refusal (the user can only cancel), a message box after the
+  // browser, the items that fail (a bit each) and the number of folder lines. Rows that install nothing
+  // leave everything as it was.
+  const char* shows = nullptr;
+  const char* refusal = nullptr;
+  const char* box = nullptr;
+  unsigned failed = 0;
+  int folders = 3;
+  bool installs = true;
+};
+
+struct Outcome {
+  std::string failedStep;
+  std::vector<std::string> dialogTexts;
+  int enabledOptions = -1;
+  bool weiterEnabled = true;  // before any choice
+  bool proposed = false;
+  ui::Box box;
+  std::vector<std::string> log;
+  DWORD exitCode = 99;
+};
+
+// The visible setup dialog of a run: a "SETUP" window with "Weiter".
+HWND WaitDialog(const ui::Process& run) {
+  HWND dialog = nullptr;
+  ui::WaitUntil([&] {
+    for (HWND window : ui::TopWindows(run.id, nullptr, "SETUP"))
+      if (ui::ChildWithText(window, "Button", "Weiter")) dialog = window;
+    return dialog != nullptr;
+  });
+  return dialog;
+}
+
+bool Contains(const std::vector<std::string>& texts, const char* text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class Installer : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    WNDCLASSA listener{};
+    listener.lpfnWndProc = Listen;
+    listener.lpszClassName = "VelkorRestartListener";
+    RegisterClassA(&listener);
+    CreateWindowA(listener.lpszClassName, "", WS_OVERLAPPED, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  }
+  void SetUp() override {
+    fx::CleanRegistry();
+    Restarts();
+    gRestarts = 0;
+    root_ = fx::FreshFolder("host");
+    ASSERT_FALSE(root_.empty());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("VELKOR_STANDIN", nullptr);
+    if (HANDLE release = OpenEventA(EVENT_MODIFY_STATE, FALSE, "velkor_standin_release")) {
+      SetEvent(release);
+      CloseHandle(release);
+    }
+    if (!locked_.empty()) fx::SetImmutable(locked_, false);
+    if (mounted_) fx::UnmountSmallDisk(root_);
+    fx::RemoveTree(root_);
+    fx::CleanRegistry();
+  }
+  void Prepare(const Row& row);
+  Outcome Drive(const Row& row, const std::string& installer = gInstaller);
+  bool ChooseFolder(const Row& row, DWORD processId, Outcome* out);
+  void Expect(const Row& row, const Outcome& outcome);
+
+  std::string root_;
+  std::string locked_;
+  bool mounted_ = false;
+};
+
+void Installer::Prepare(const Row& row) {
+  if (row.before == Before::fullDisk) {
+    // Room for the host program, the library and two pages of the help file.
+    const unsigned page = 4096, libraryPages = (PayloadGet(PayloadId::Library).size + page - 1) / page;
+    ASSERT_TRUE(mounted_ = fx::MountSmallDisk(root_, (libraryPages + 3) * page));
+  }
+  ASSERT_TRUE(fx::MakeHost(root_, row.host));
+  ASSERT_TRUE(fx::Associate(root_, row.before != Before::unquoted));
+  ASSERT_TRUE(!row.record || fx::WriteRecord(std::string(row.record, 4), row.record + 5));
+  SetEnvironmentVariableA("VELKOR_STANDIN", row.compiler);
+  if (row.before == Before::lockedLibrary) {
+    locked_ = root_ + kItems[0].target;
+    ASSERT_TRUE(fx::WriteBytes(locked_, "old library"));
+    ASSERT_TRUE(fx::SetImmutable(locked_, true));
+  }
+}
+
+// Every host folder lies one level below C:, where Wine's browser keeps the proposed selection (deeper, with a
+// common-controls-6 manifest, it loses it); when it does not, the driver picks the folder itself.
+bool Installer::ChooseFolder(const Row& row, DWORD processId, Outcome* out) {
+  HWND browser = ui::WaitFolderBrowser(processId);
+  const std::string name = root_.substr(3, root_.size() - 4);
+  auto selected = [&] {
+    const std::vector<std::string> selection = ui::FolderBrowserSelection(browser);
+    return !selection.empty() && selection.front() == name;
+  };
+  out->proposed = browser && ui::WaitUntil(selected, 10000);
+  if (!out->proposed && !(ui::FolderBrowserSelect(browser, root_.substr(0, root_.size() - 1)) && ui::WaitUntil(selected)))
+    return false;
+  return ui::Press(browser, row.acceptFolder ? IDOK : IDCANCEL);
+}
+
+Outcome Installer::Drive(const Row& row, const std::string& installer) {
+  Outcome out;
+  const ui::Process run = ui::Start(installer);
+  auto failed = [&](const char* step) {
+    out.failedStep = step;
+    ui::Kill(run);
+    return out;
+  };
+  HWND dialog = WaitDialog(run);
+  if (!dialog) return failed("setup dialog");
+  for (HWND label : ui::Children(dialog, "Static")) out.dialogTexts.push_back(ui::TextOf(label));
+  const std::vector<HWND> buttons = ui::Children(dialog, "Button");
+  out.enabledOptions = static_cast<int>(std::count_if(buttons.begin(), buttons.end(), IsEnabledOption));
+  HWND weiter = ui::ChildWithText(dialog, "Button", "Weiter");
+  out.weiterEnabled = ui::IsEnabled(weiter);
+  if (!row.option || row.refusal) {
+    if (!ui::Click(ui::ChildWithText(dialog, "Button", "Abbruch"))) return failed("Abbruch");
+  } else {
+    if (!ui::Click(ui::ChildWithText(dialog, "Button", row.option)) ||
+        !ui::WaitUntil([&] { return ui::IsEnabled(weiter); }) || !ui::Click(weiter))
+      return failed("choosing the option");
+    if (!ChooseFolder(row, run.id, &out)) return failed("folder browser");
+    if (row.box && !(ui::WaitMessageBox(run.id, &out.box) && ui::Press(out.box.window, IDOK)))
+      return failed("message box");
+  }
+  if (row.installs) {
+    HWND progress = ui::WaitTopWindow(run.id, "WindowClass_1", "Fortschritt ...");
+    std::string text;
+    if (!ui::WaitUntil([&] { return (text = ui::TextOf(ui::ChildWithId(progress, 100))).ends_with("einzubinden."); }))
+      return failed("complete log");
+    out.log = LinesOf(text);
+    if (!ui::Click(ui::ChildWithId(progress, 101))) return failed("Fertig");
+  }
+  if (!ui::WaitExit(run, &out.exitCode)) return failed("exit");
+  return out;
+}
+
+void Installer::Expect(const Row& row, const Outcome& outcome) {
+  ASSERT_EQ(outcome.failedStep, "");
+  EXPECT_EQ(outcome.exitCode, 0u);
+  EXPECT_FALSE(outcome.weiterEnabled);
+  EXPECT_EQ(outcome.enabledOptions, row.refusal ? 0 : 1);
+  if (row.shows) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.shows)) << row.shows; }
+  if (row.refusal) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.refusal)); }
+  if (row.option && !row.refusal) { EXPECT_TRUE(outcome.proposed) << "the browser did not propose " << root_; }
+  if (row.box) { EXPECT_EQ(outcome.box.title, row.box); }
+  if (row.box && row.installs) { EXPECT_EQ(outcome.box.text, kNoHostText); }
+  EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : std::vector<std::string>());
+  for (int i = 0; i < 9 && row.installs; ++i)
+    EXPECT_EQ(fx::ReadBytes(root_ + kItems[i].target) == BlockOf(kItems[i].block), !(row.failed >> i & 1))
+        << kItems[i].target;
+  if (!row.installs) { EXPECT_FALSE(fx::Exists(root_ + "Examples") || fx::Exists(root_ + "Help")); }
+  EXPECT_EQ(fx::RecordValue("Version"), row.installs ? "1007" : row.record ? std::string(row.record, 4) : "");
+  EXPECT_EQ(fx::RecordValue("Date"), row.installs ? "13.09.2007" : row.record ? row.record + 5 : "");
+  EXPECT_TRUE(ui::WaitUntil([&] { return Restarts() == (row.installs ? 1 : 0); }));
+  // The compiler is asked for its version hidden, its output on a pipe, and has ended when the installer has.
+  const std::string calls = fx::ReadBytes(root_ + "Compilers\\called.txt");
+  EXPECT_EQ(calls.find("pbcompiler.exe\" /VERSION flags=257 show=0\r\n") != std::string::npos,
+            row.installs && row.host.compiler) << calls;
+  const ScopedHandle compiler(calls.empty() ? nullptr : OpenProcess(SYNCHRONIZE, FALSE, std::stoul(calls)));
+  EXPECT_TRUE(!compiler || WaitForSingleObject(compiler.get(), 0) == WAIT_OBJECT_0);
+}
+
+class Rows : public Installer, public ::testing::WithParamInterface<Row> {};
+
+TEST_P(Rows, Run) {
+  Prepare(GetParam());
+  if (!HasFatalFailure()) Expect(GetParam(), Drive(GetParam()));
+}
+
+const Row kRows[] = {
+    {.name = "FirstInstall", .shows = "Installierte Version\t: nicht angegeben / installiert"},
+    {.name = "Update", .record = "1005 01.02.2007", .option = kUpdate, .shows = "Installierte Version\t: 000.001.005"},
+    {.name = "TimestampUpdate", .record = "1007 12.09.2007", .option = kTimestamp, .shows = "Versionsdatum\t\t: 12.09.2007"},
+    {.name = "NoPureBasicExe", .host = {.program = nullptr, .libraryFolders = false}, .box = "Achtung"},
+    {.name = "EmptyPureBasicExe", .host = {.program = ""}, .box = "Achtung"},
+    {.name = "UnquotedAssociation", .before = Before::unquoted},
+    {.name = "LockedLibrary", .before = Before::lockedLibrary, .failed = 1},
+    {.name = "DiskFullInTheHelpFile", .before = Before::fullDisk, .host = {.compiler = false}, .failed = 0x1FE},
+    {.name = "HangingCompiler", .compiler = "hang"},
+    {.name = "CompilerChildHoldsThePipe", .compiler = "grandchild"},
+    {.name = "DialogCancelled", .option = nullptr, .installs = false},
+    {.name = "FolderBrowserCancelled", .acceptFolder = false, .box = "Abbruch", .installs = false},
+    {.name = "RefusedSameVersion", .record = "1007 14.09.2007", .refusal = kRefusedSameVersion, .installs = false},
+    {.name = "RefusedOlderSetup", .record = "1008 01.01.2000", .refusal = kRefusedOlderSetup, .installs = false},
+    {.name = "RefusedNewerDate", .record = "1006 14.09.2007", .refusal = kRefusedNewerDate, .installs = false},
+};
+INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A repair after an installation writes every file again, byte for byte the same.
+TEST_F(Installer, RepairLeavesTheFilesIdentical) {
+  Prepare({.name = "first"});
+  Expect({.name = "first"}, Drive({.name = "first"}));
+  const Row repair = {.name = "repair", .record = "1007 13.09.2007", .option = kRepair,
+                      .shows = "Installierte Version\t: 000.001.007", .folders = 0};
+  Expect(repair, Drive(repair));
+}
+
+// The legacy version file wins over the record; it survives a second copy and a cancelled run, and goes once an
+// installation has recorded the new version.
+TEST_F(Installer, LegacyFileIsKeptUntilAnInstallationRecordsTheVersion) {
+  const Row cancel = {.name = "cancel", .record = "1008 01.01.2008", .option = nullptr,
+                      .shows = "Installierte Version\t: 000.001.005", .installs = false};
+  Prepare(cancel);
+  const std::string legacy = root_ + "Examples\\QZLibs\\velkvers";
+  ASSERT_TRUE(CreateDirectoryA((root_ + "Examples").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA((root_ + "Examples\\QZLibs").c_str(), nullptr));
+  ASSERT_TRUE(fx::WriteBytes(legacy, "1005\r\n01.02.2007\r\n"));
+  const ui::Process first = ui::Start(gInstaller);
+  ASSERT_TRUE(WaitDialog(first));
+  DWORD exitCode = 99;
+  EXPECT_TRUE(ui::WaitExit(ui::Start(gInstaller), &exitCode));
+  EXPECT_TRUE(ui::Running(first));
+  ui::Kill(first);
+  const Outcome cancelled = Drive(cancel);
+  EXPECT_TRUE(Contains(cancelled.dialogTexts, cancel.shows));
+  EXPECT_EQ(fx::ReadBytes(legacy), "1005\r\n01.02.2007\r\n");
+  EXPECT_EQ(fx::RecordValue("Version"), "1008");
+  Expect({.name = "update", .option = kUpdate, .folders = 1}, Drive({.name = "update", .option = kUpdate}));
+  EXPECT_FALSE(fx::Exists(legacy));
+}
+
+// Six copies started at once: exactly one shows its setup, the other five end by themselves.
+TEST_F(Installer, OfSixCopiesStartedAtOnceOneRuns) {
+  Prepare({.name = "six"});
+  std::vector<ui::Process> runs(6);
+  for (ui::Process& run : runs) run = ui::Start(gInstaller);
+  int ended = 0;
+  for (const ui::Process& run : runs) {
+    DWORD exitCode = 99;
+    if (ui::WaitExit(run, &exitCode, ui::Running(run) && WaitDialog(run) ? 0 : ui::kPatienceMs)) ++ended;
+  }
+  EXPECT_EQ(ended, 5);
+  for (const ui::Process& run : runs) ui::Kill(run);
+}
+
+// Closing the background while the welcome line is typed ends the run; nothing is installed.
+TEST_F(Installer, ClosingTheBackgroundWhileTypingEndsTheRun) {
+  Prepare({.name = "typing"});
+  const ui::Process run = ui::Start(gInstaller);
+  HWND background = ui::WaitTopWindow(run.id, "WindowClass_0", "SETUP");
+  // Closed the moment a partly typed line shows: the posted close is taken before the next timer tick.
+  ASSERT_TRUE(ui::WaitUntil([&] {
+    const std::vector<HWND> labels = ui::Children(background, "Static");
+    const size_t typed = labels.empty() ? 0 : ui::TextOf(labels.front()).size();
+    if (typed == 0 || typed >= 25) return false;
+    ui::RequestClose(background);
+    return true;
+  }));
+  DWORD exitCode = 99;
+  EXPECT_TRUE(ui::WaitExit(run, &exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_FALSE(fx::Exists(root_ + "Examples"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) return 2;
+  gInstaller = std::string("Z:") + argv[1];
+  std::replace(gInstaller.begin(), gInstaller.end(), '/', '\\');
+  return RUN_ALL_TESTS();
+}
