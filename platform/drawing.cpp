@@ -1,6 +1,7 @@
 // Drawing into images: one drawing at a time, on a memory device context that holds the image's bitmap.
 #include <windows.h>
 
+#include "platform/colours.h"
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
 
@@ -21,9 +22,6 @@ struct Drawing {
 };
 
 Drawing drawing;
-
-// Colour values carry red, green and blue only; a high byte would make Windows read a palette index.
-COLORREF ColourRef(uint32_t colour) { return colour & 0xFFFFFF; }
 
 }  // namespace
 
@@ -78,7 +76,7 @@ void DrawMode(int mode) {
 
 int DrawTextAt(int x, int y, const Text& text, uint32_t colour) {
   if (!drawing.dc) return x;
-  SetTextColor(drawing.dc, ColourRef(colour));
+  SetTextColor(drawing.dc, ColourRgb(colour));
   MoveToEx(drawing.dc, x, y, nullptr);
   TextOutA(drawing.dc, 0, 0, text.c_str(), text.length());
   POINT end;
@@ -96,7 +94,7 @@ void DrawBox(int x, int y, int width, int height, uint32_t colour) {
     height = -height;
   }
   if (width == 0 || height == 0) return;
-  HBRUSH brush = CreateSolidBrush(ColourRef(colour));
+  HBRUSH brush = CreateSolidBrush(ColourRgb(colour));
   if (!brush) return;
   HGDIOBJ previous = SelectObject(drawing.dc, brush);
   // Pattern blits cover exactly width × height pixels, so a 1 × 1 box is one pixel.

@@ -3,6 +3,7 @@
 // release of the left button over it is reported like a click.
 #include <windows.h>
 
+#include "platform/colours.h"
 #include "platform/window_layer.h"
 
 static WNDPROC gStaticProc = nullptr;
@@ -105,7 +106,7 @@ intptr_t LinkCreate(int number, int x, int y, int width, int height, const Text&
   const HWND handle = ControlCreate(number, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE, 0, x, y, width, height,
                                     ControlKind::Link, &assigned);
   if (!handle) return 0;
-  ControlFind(assigned)->hoverColour = hoverColour;
+  ControlFind(assigned)->hoverColour = ColourRgb(hoverColour);
   const auto previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
   if (!gStaticProc) gStaticProc = previous;

@@ -97,7 +97,7 @@ HWND WindowHandle(int number) { return LiveHandle(number); }
 
 int WindowExists(int number) { return LiveHandle(number) ? 1 : 0; }
 
-void WindowHide(int number, int hide) {
+void WindowHide(int number, bool hide) {
   const HWND handle = LiveHandle(number);
   if (!handle) return;
   if (hide) {
@@ -109,7 +109,7 @@ void WindowHide(int number, int hide) {
   }
 }
 
-void WindowKeepOnTop(int number, int on) {
+void WindowKeepOnTop(int number, bool on) {
   const HWND handle = LiveHandle(number);
   if (!handle) return;
   SetWindowPos(handle, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
