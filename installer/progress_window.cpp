@@ -8,6 +8,7 @@
 #include "installer/object_numbers.h"
 #include "installer/payload_extraction.h"
 #include "platform/files.h"
+#include "platform/pause.h"
 #include "platform/window_services.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Memory blocks from the program's own heap, created on first use.
 #include <windows.h>
 
-#include "platform/files.h"
+#include "platform/memory.h"
 
 namespace {
 HANDLE heap = nullptr;
