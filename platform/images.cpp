@@ -12,7 +12,7 @@
 namespace {
 
 struct Image {
-  HBITMAP bitmap;
+  ScopedGdiObject<HBITMAP> bitmap;
 };
 
 ObjectTable<Image> gImages;
@@ -32,15 +32,10 @@ private:
   HDC dc_;
 };
 
-void FreeBitmap(HBITMAP bitmap) {
-  DrawingRelease(bitmap);
-  DeleteObject(bitmap);
-}
-
 void ImageFree(int number) {
   Image* image = gImages.Find(number);
   if (!image) return;
-  FreeBitmap(image->bitmap);
+  DrawingRelease(image->bitmap.get());
   gImages.Remove(number);
 }
 
@@ -57,8 +52,9 @@ HBITMAP ImageStore(int number, ScopedGdiObject<HBITMAP> bitmap) {
   int assigned = number;
   Image* image = gImages.Add(number, &assigned);
   if (!image) return nullptr;
-  image->bitmap = bitmap.Release();
-  return number == kFreshNumber ? reinterpret_cast<HBITMAP>(static_cast<intptr_t>(assigned)) : image->bitmap;
+  image->bitmap = std::move(bitmap);
+  if (number == kFreshNumber) return reinterpret_cast<HBITMAP>(static_cast<intptr_t>(assigned));
+  return image->bitmap.get();
 }
 
 HBITMAP CreateBitmap32(int width, int height, void** bits) {
@@ -124,31 +120,31 @@ HBITMAP ImageCreate(int number, int width, int height) {
 int ImageResize(int number, int width, int height) {
   Image* image = gImages.Find(number);
   int oldWidth, oldHeight;
-  if (!image || width <= 0 || height <= 0 || !SizeOf(image->bitmap, &oldWidth, &oldHeight)) return 0;
+  if (!image || width <= 0 || height <= 0 || !SizeOf(image->bitmap.get(), &oldWidth, &oldHeight)) return 0;
   if (oldWidth == width && oldHeight == height) return 1;
-  ScopedGdiObject<HBITMAP> resized(CreateLike(image->bitmap, width, height));
+  ScopedGdiObject<HBITMAP> resized(CreateLike(image->bitmap.get(), width, height));
   if (!resized) return 0;
   {
-    const BitmapContext from(image->bitmap);
+    const BitmapContext from(image->bitmap.get());
     const BitmapContext to(resized.get());
     if (!from.get() || !to.get()) return 0;
     SetStretchBltMode(to.get(), HALFTONE);
     SetBrushOrgEx(to.get(), 0, 0, nullptr);
     if (!StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, oldWidth, oldHeight, SRCCOPY)) return 0;
   }
-  FreeBitmap(image->bitmap);
-  image->bitmap = resized.Release();
+  DrawingRelease(image->bitmap.get());
+  image->bitmap = std::move(resized);
   return 1;
 }
 
 HBITMAP ImageCopy(int number, int newNumber) {
   Image* image = gImages.Find(number);
   int width, height;
-  if (!image || newNumber < kFreshNumber || !SizeOf(image->bitmap, &width, &height)) return Refuse(newNumber);
-  ScopedGdiObject<HBITMAP> copy(CreateLike(image->bitmap, width, height));
+  if (!image || newNumber < kFreshNumber || !SizeOf(image->bitmap.get(), &width, &height)) return Refuse(newNumber);
+  ScopedGdiObject<HBITMAP> copy(CreateLike(image->bitmap.get(), width, height));
   if (!copy) return Refuse(newNumber);
   {
-    const BitmapContext from(image->bitmap);
+    const BitmapContext from(image->bitmap.get());
     const BitmapContext to(copy.get());
     if (!from.get() || !to.get() || !BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY))
       return Refuse(newNumber);
@@ -161,7 +157,7 @@ int ImageExists(int number) { return gImages.Find(number) != nullptr; }
 
 HBITMAP ImageHandle(int number) {
   const Image* image = gImages.Find(number);
-  return image ? image->bitmap : nullptr;
+  return image ? image->bitmap.get() : nullptr;
 }
 
 void ImageFreeAll() {
@@ -172,6 +168,6 @@ intptr_t ImageDrawTarget(int number) { return reinterpret_cast<intptr_t>(ImageHa
 
 bool ImageHolds(HBITMAP bitmap) {
   for (int i = 0; i < gImages.Count(); ++i)
-    if (gImages.ObjectAt(i)->bitmap == bitmap) return true;
+    if (gImages.ObjectAt(i)->bitmap.get() == bitmap) return true;
   return false;
 }

@@ -4,11 +4,11 @@
 #include "platform/memory.h"
 
 namespace {
-HANDLE heap = nullptr;
+HANDLE gHeap = nullptr;
 
 HANDLE Heap() {
-  if (!heap) heap = HeapCreate(0, 0, 0);
-  return heap;
+  if (!gHeap) gHeap = HeapCreate(0, 0, 0);
+  return gHeap;
 }
 }  // namespace
 
