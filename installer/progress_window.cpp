@@ -20,14 +20,15 @@ constexpr int kPauseBeforeRestart = 500;
   ProgramEnd();
 }
 
-// Caption only, centred on the screen, owned by the background window while that is open.
-void OpenProgressWindow() {
+// Caption only, centred on the screen, owned by the background window while that is open. Returns whether
+// "Fertig" exists: without it nothing could ever end the final wait.
+bool OpenProgressWindow() {
   if (!WindowOpen(kProgressWindow, 0, 0, 300, 284, kProgressTitle, kWindowCentreScreen | WS_CAPTION,
                   WindowHandle(kBackgroundWindow)))
     EndWithoutProgressWindow();
   if (!ControlListBegin(WindowHandle(kProgressWindow))) EndWithoutProgressWindow();
   EditorCreate(kLogControl, 10, 10, 280, 230, ES_READONLY);
-  ButtonCreate(kFinishControl, 10, 250, 280, 24, kFinishButton);
+  return ButtonCreate(kFinishControl, 10, 250, 280, 24, kFinishButton) != 0;
 }
 
 // Only "Fertig" ends the wait: the window has no close box, and every other event is ignored.
@@ -42,7 +43,7 @@ void WaitForFinish(RunState& run) {
 void ShowInstallLog(const RunState& run) { ControlSetText(kLogControl, run.installLog); }
 
 void RunInstallation(RunState& run) {
-  OpenProgressWindow();
+  const bool finishButton = OpenProgressWindow();
   InstallLogStart(run);
   ExtractPayload(run);
   InstallLogAppendVerdict(run);
@@ -53,5 +54,5 @@ void RunInstallation(RunState& run) {
   RequestCompilerRestart();
   InstallLogAppendClosingLines(run);
   ShowInstallLog(run);
-  WaitForFinish(run);
+  if (finishButton) WaitForFinish(run);
 }
