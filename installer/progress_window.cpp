@@ -41,17 +41,26 @@ void WaitForFinish(RunState& run) {
 
 void ShowInstallLog(const RunState& run) { ControlSetText(kLogControl, run.installLog); }
 
-void RunInstallation(RunState& run) {
-  OpenProgressWindow();
+void ShowProgress(const RunState& run, int pauseMilliseconds) {
+  if (run.commandLine.silent) return;
+  ShowInstallLog(run);
+  Pause(pauseMilliseconds);
+}
+
+void InstallAndRecord(RunState& run) {
   InstallLogStart(run);
   ExtractPayload(run);
   InstallLogAppendVerdict(run);
   if (WriteInstallationRecord(run)) DeleteLegacyVersionFile(run);
   InstallLogAppendRestartAttempt(run);
-  ShowInstallLog(run);
-  Pause(kPauseBeforeRestart);
+  ShowProgress(run, kPauseBeforeRestart);
   RequestCompilerRestart();
   InstallLogAppendClosingLines(run);
+}
+
+void RunInstallation(RunState& run) {
+  OpenProgressWindow();
+  InstallAndRecord(run);
   ShowInstallLog(run);
   WaitForFinish(run);
 }
