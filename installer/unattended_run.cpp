@@ -40,7 +40,7 @@ bool WriteTo(HANDLE output, const Text& text) {
 // The output the installer was started with (a redirection), else the console of the program that started it.
 bool WriteToConsole(const Text& text) {
   const HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
-  if (given && given != INVALID_HANDLE_VALUE) return WriteTo(given, text);
+  if (given && given != INVALID_HANDLE_VALUE && WriteTo(given, text)) return true;
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
   const HANDLE console =
       CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
