@@ -7,6 +7,7 @@
 #include "installer/release_constants.h"
 #include "installer/run_report.h"
 #include "platform/files.h"
+#include "platform/scoped_resources.h"
 #include "platform/window_services.h"
 
 namespace {
@@ -42,12 +43,9 @@ bool WriteToConsole(const Text& text) {
   const HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
   if (given && given != INVALID_HANDLE_VALUE && WriteTo(given, text)) return true;
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
-  const HANDLE console =
-      CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (console == INVALID_HANDLE_VALUE) return false;
-  const bool written = WriteTo(console, text);
-  CloseHandle(console);
-  return written;
+  const ScopedHandle console(
+      CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return console && WriteTo(console.get(), text);
 }
 
 void ShowUsage(const RunState& run) {
