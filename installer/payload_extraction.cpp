@@ -6,6 +6,7 @@
 #include "installer/payload_catalogue.h"
 #include "installer/progress_window.h"
 #include "platform/files.h"
+#include "platform/pause.h"
 
 namespace {
 
@@ -30,8 +31,7 @@ void WriteCatalogueItem(RunState& run, const CatalogueItem& item) {
     InstallLogAppend(run, item.failureLine);
     run.errorFlag = 1;
   }
-  ShowInstallLog(run);
-  Pause(kPauseAfterItem);
+  ShowProgress(run, kPauseAfterItem);
 }
 
 // An existing directory counts as a failure and logs nothing; directory failures never raise the error flag.

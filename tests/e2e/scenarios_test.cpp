@@ -13,8 +13,6 @@
 
 namespace {
 
-std::string gInstaller;
-int gRestarts = 0;
 
 const char kInstall[] = "installieren";
 const char kUpdate[] = "UpDate installieren";
@@ -79,24 +77,12 @@ std::vector<std::string> LinesOf(const std::string& text) {
   return lines;
 }
 
-// Counts PureBasic's compiler-restart broadcasts ("PB_MSG_ID", 10174, 0) that reach a top-level window.
-LRESULT CALLBACK Listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == RegisterWindowMessageA("PB_MSG_ID") && wParam == 10174 && lParam == 0) ++gRestarts;
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-int Restarts() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-  return gRestarts;
-}
-
 bool IsEnabledOption(HWND control) {
   return (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON && IsWindowVisible(control) &&
          IsWindowEnabled(control);
 }
 
-enum class Before { plain, fullDisk, lockedLibrary, unquoted };
+enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile };
 
 struct Row {
   const char* name;
@@ -130,34 +116,15 @@ struct Outcome {
   DWORD exitCode = 99;
 };
 
-// The visible setup dialog of a run: a "SETUP" window with "Weiter".
-HWND WaitDialog(const ui::Process& run) {
-  HWND dialog = nullptr;
-  ui::WaitUntil([&] {
-    for (HWND window : ui::TopWindows(run.id, nullptr, "SETUP"))
-      if (ui::ChildWithText(window, "Button", "Weiter")) dialog = window;
-    return dialog != nullptr;
-  });
-  return dialog;
-}
-
 bool Contains(const std::vector<std::string>& texts, const char* text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 class Installer : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    WNDCLASSA listener{};
-    listener.lpfnWndProc = Listen;
-    listener.lpszClassName = "VelkorRestartListener";
-    RegisterClassA(&listener);
-    CreateWindowA(listener.lpszClassName, "", WS_OVERLAPPED, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-  }
   void SetUp() override {
     fx::CleanRegistry();
-    Restarts();
-    gRestarts = 0;
+    fx::ResetRestarts();
     root_ = fx::FreshFolder("host");
     ASSERT_FALSE(root_.empty());
   }
@@ -173,9 +140,11 @@ protected:
     fx::CleanRegistry();
   }
   void Prepare(const Row& row);
-  Outcome Drive(const Row& row, const std::string& installer = gInstaller);
+  Outcome Drive(const Row& row, const std::string& installer = fx::InstallerPath());
   bool ChooseFolder(const Row& row, DWORD processId, Outcome* out);
   void Expect(const Row& row, const Outcome& outcome);
+
+  std::string Stranger() const { return root_ + "download\\examples\\QZLibs\\velkvers"; }
 
   std::string root_;
   std::string locked_;
@@ -189,7 +158,10 @@ void Installer::Prepare(const Row& row) {
     ASSERT_TRUE(mounted_ = fx::MountSmallDisk(root_, (libraryPages + 3) * page));
   }
   ASSERT_TRUE(fx::MakeHost(root_, row.host));
-  ASSERT_TRUE(fx::Associate(root_, row.before != Before::unquoted));
+  ASSERT_TRUE(row.before == Before::noHostStrangerFile || fx::Associate(root_, row.before != Before::unquoted));
+  // Without a host the legacy path would lead into the installer's current folder, here a download folder.
+  ASSERT_TRUE(row.before != Before::noHostStrangerFile ||
+              (fx::MakeFolders(root_ + "download\\examples\\QZLibs") && fx::WriteBytes(Stranger(), "9999\r\n01.01.2099\r\n")));
   ASSERT_TRUE(!row.record || fx::WriteRecord(std::string(row.record, 4), row.record + 5));
   SetEnvironmentVariableA("VELKOR_STANDIN", row.compiler);
   if (row.before == Before::lockedLibrary) {
@@ -216,13 +188,13 @@ bool Installer::ChooseFolder(const Row& row, DWORD processId, Outcome* out) {
 
 Outcome Installer::Drive(const Row& row, const std::string& installer) {
   Outcome out;
-  const ui::Process run = ui::Start(installer);
+  const ui::Process run = ui::Start(installer, "", row.before == Before::noHostStrangerFile ? root_ + "download" : "");
   auto failed = [&](const char* step) {
     out.failedStep = step;
     ui::Kill(run);
     return out;
   };
-  HWND dialog = WaitDialog(run);
+  HWND dialog = ui::WaitWindowWithButton(run.id, "SETUP", "Weiter");
   if (!dialog) return failed("setup dialog");
   for (HWND label : ui::Children(dialog, "Static")) out.dialogTexts.push_back(ui::TextOf(label));
   const std::vector<HWND> buttons = ui::Children(dialog, "Button");
@@ -268,7 +240,7 @@ void Installer::Expect(const Row& row, const Outcome& outcome) {
   if (!row.installs) { EXPECT_FALSE(fx::Exists(root_ + "Examples") || fx::Exists(root_ + "Help")); }
   EXPECT_EQ(fx::RecordValue("Version"), row.installs ? "1007" : row.record ? std::string(row.record, 4) : "");
   EXPECT_EQ(fx::RecordValue("Date"), row.installs ? "13.09.2007" : row.record ? row.record + 5 : "");
-  EXPECT_TRUE(ui::WaitUntil([&] { return Restarts() == (row.installs ? 1 : 0); }));
+  EXPECT_TRUE(ui::WaitUntil([&] { return fx::Restarts() == (row.installs ? 1 : 0); }));
   // The compiler is asked for its version hidden, its output on a pipe, and has ended when the installer has.
   const std::string calls = fx::ReadBytes(root_ + "Compilers\\called.txt");
   EXPECT_EQ(calls.find("pbcompiler.exe\" /VERSION flags=257 show=0\r\n") != std::string::npos,
@@ -282,6 +254,7 @@ class Rows : public Installer, public ::testing::WithParamInterface<Row> {};
 TEST_P(Rows, Run) {
   Prepare(GetParam());
   if (!HasFatalFailure()) Expect(GetParam(), Drive(GetParam()));
+  EXPECT_TRUE(GetParam().before != Before::noHostStrangerFile || fx::Exists(Stranger()));
 }
 
 const Row kRows[] = {
@@ -296,6 +269,8 @@ const Row kRows[] = {
     {.name = "HangingCompiler", .compiler = "hang"},
     {.name = "CompilerChildHoldsThePipe", .compiler = "grandchild"},
     {.name = "DialogCancelled", .option = nullptr, .installs = false},
+    {.name = "NoHostIgnoresTheCurrentFolder", .before = Before::noHostStrangerFile, .option = nullptr,
+     .shows = "Installierte Version\t: nicht angegeben / installiert", .installs = false},
     {.name = "FolderBrowserCancelled", .acceptFolder = false, .box = "Abbruch", .installs = false},
     {.name = "RefusedSameVersion", .record = "1007 14.09.2007", .refusal = kRefusedSameVersion, .installs = false},
     {.name = "RefusedOlderSetup", .record = "1008 01.01.2000", .refusal = kRefusedOlderSetup, .installs = false},
@@ -308,6 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
 TEST_F(Installer, RepairLeavesTheFilesIdentical) {
   Prepare({.name = "first"});
   Expect({.name = "first"}, Drive({.name = "first"}));
+  fx::ResetRestarts();
   const Row repair = {.name = "repair", .record = "1007 13.09.2007", .option = kRepair,
                       .shows = "Installierte Version\t: 000.001.007", .folders = 0};
   Expect(repair, Drive(repair));
@@ -316,21 +292,19 @@ TEST_F(Installer, RepairLeavesTheFilesIdentical) {
 // The legacy version file wins over the record; it survives a second copy and a cancelled run, and goes once an
 // installation has recorded the new version.
 TEST_F(Installer, LegacyFileIsKeptUntilAnInstallationRecordsTheVersion) {
-  const Row cancel = {.name = "cancel", .record = "1008 01.01.2008", .option = nullptr,
-                      .shows = "Installierte Version\t: 000.001.005", .installs = false};
-  Prepare(cancel);
+  Prepare({.name = "legacy", .record = "1008 01.01.2008"});
   const std::string legacy = root_ + "Examples\\QZLibs\\velkvers";
-  ASSERT_TRUE(CreateDirectoryA((root_ + "Examples").c_str(), nullptr));
-  ASSERT_TRUE(CreateDirectoryA((root_ + "Examples\\QZLibs").c_str(), nullptr));
+  ASSERT_TRUE(fx::MakeFolders(root_ + "Examples\\QZLibs"));
   ASSERT_TRUE(fx::WriteBytes(legacy, "1005\r\n01.02.2007\r\n"));
-  const ui::Process first = ui::Start(gInstaller);
-  ASSERT_TRUE(WaitDialog(first));
+  const ui::Process first = ui::Start(fx::InstallerPath());
+  HWND dialog = ui::WaitWindowWithButton(first.id, "SETUP", "Abbruch");
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(ui::ChildWithText(dialog, "Static", "Installierte Version\t: 000.001.005"));
   DWORD exitCode = 99;
-  EXPECT_TRUE(ui::WaitExit(ui::Start(gInstaller), &exitCode));
-  EXPECT_TRUE(ui::Running(first));
-  ui::Kill(first);
-  const Outcome cancelled = Drive(cancel);
-  EXPECT_TRUE(Contains(cancelled.dialogTexts, cancel.shows));
+  EXPECT_TRUE(ui::WaitExit(ui::Start(fx::InstallerPath()), &exitCode));
+  EXPECT_TRUE(fx::Exists(legacy));
+  ASSERT_TRUE(ui::Click(ui::ChildWithText(dialog, "Button", "Abbruch")));
+  EXPECT_TRUE(ui::WaitExit(first, &exitCode));
   EXPECT_EQ(fx::ReadBytes(legacy), "1005\r\n01.02.2007\r\n");
   EXPECT_EQ(fx::RecordValue("Version"), "1008");
   Expect({.name = "update", .option = kUpdate, .folders = 1}, Drive({.name = "update", .option = kUpdate}));
@@ -341,20 +315,24 @@ TEST_F(Installer, LegacyFileIsKeptUntilAnInstallationRecordsTheVersion) {
 TEST_F(Installer, OfSixCopiesStartedAtOnceOneRuns) {
   Prepare({.name = "six"});
   std::vector<ui::Process> runs(6);
-  for (ui::Process& run : runs) run = ui::Start(gInstaller);
-  int ended = 0;
+  for (ui::Process& run : runs) run = ui::Start(fx::InstallerPath());
+  auto ended = [&] { return std::count_if(runs.begin(), runs.end(), [](const auto& run) { return !ui::Running(run); }); };
+  EXPECT_TRUE(ui::WaitUntil([&] { return ended() >= 5; }));
   for (const ui::Process& run : runs) {
     DWORD exitCode = 99;
-    if (ui::WaitExit(run, &exitCode, ui::Running(run) && WaitDialog(run) ? 0 : ui::kPatienceMs)) ++ended;
+    if (ui::Running(run)) {
+      EXPECT_TRUE(ui::Click(ui::ChildWithText(ui::WaitWindowWithButton(run.id, "SETUP", "Abbruch"), "Button", "Abbruch")));
+    }
+    EXPECT_TRUE(ui::WaitExit(run, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
   }
-  EXPECT_EQ(ended, 5);
-  for (const ui::Process& run : runs) ui::Kill(run);
+  EXPECT_EQ(ended(), 6);
 }
 
 // Closing the background while the welcome line is typed ends the run; nothing is installed.
 TEST_F(Installer, ClosingTheBackgroundWhileTypingEndsTheRun) {
   Prepare({.name = "typing"});
-  const ui::Process run = ui::Start(gInstaller);
+  const ui::Process run = ui::Start(fx::InstallerPath());
   HWND background = ui::WaitTopWindow(run.id, "WindowClass_0", "SETUP");
   // Closed the moment a partly typed line shows: the posted close is taken before the next timer tick.
   ASSERT_TRUE(ui::WaitUntil([&] {
@@ -372,10 +350,29 @@ TEST_F(Installer, ClosingTheBackgroundWhileTypingEndsTheRun) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) return 2;
-  gInstaller = std::string("Z:") + argv[1];
-  std::replace(gInstaller.begin(), gInstaller.end(), '/', '\\');
-  return RUN_ALL_TESTS();
+// DLLs named like system DLLs lie next to the installer in its download folder, and Wine is told to prefer such
+// copies: a whole installation loads none of them.
+TEST_F(Installer, LoadsNoDllPlantedBesideIt) {
+  const char* const kPlanted[] = {"riched20", "riched32", "version", "uxtheme", "dwmapi", "msftedit", "cryptbase"};
+  const std::string download = root_ + "download\\", programs = ui::ProgramFolder();
+  ASSERT_TRUE(fx::MakeFolders(download));
+  ASSERT_TRUE(CopyFileA(fx::InstallerPath().c_str(), (download + "setup.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((programs + "planting_probe.exe").c_str(), (download + "probe.exe").c_str(), FALSE));
+  for (const char* name : kPlanted) {
+    ASSERT_TRUE(CopyFileA((programs + "planted_marker.dll").c_str(), (download + name + ".dll").c_str(), FALSE));
+    for (const char* program : {"setup.exe", "probe.exe"})
+      ASSERT_TRUE(fx::PutValue(HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + program + "\\DllOverrides",
+                               name, REG_SZ, std::string("native,builtin") + '\0'));
+  }
+  // The probe loads DLLs by their bare names: the planted copies are taken, so the check below proves something.
+  DWORD exitCode = 99;
+  ASSERT_TRUE(ui::WaitExit(ui::Start(download + "probe.exe"), &exitCode));
+  ASSERT_TRUE(fx::Exists(download + "riched20.dll.loaded"));
+  for (const char* name : kPlanted) DeleteFileA((download + name + ".dll.loaded").c_str());
+  const Row row = {.name = "planting"};
+  Prepare(row);
+  Expect(row, Drive(row, download + "setup.exe"));
+  for (const char* name : kPlanted) EXPECT_FALSE(fx::Exists(download + name + ".dll.loaded")) << name;
+  for (const char* program : {"setup.exe", "probe.exe"})
+    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + program).c_str());
 }

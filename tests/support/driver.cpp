@@ -57,14 +57,14 @@ private:
 
 }  // namespace
 
-Process Start(const std::string& exePath, const std::string& arguments) {
+Process Start(const std::string& exePath, const std::string& arguments, const std::string& folder) {
   std::string commandLine = "\"" + exePath + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   Process process;
-  if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info))
+  if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
     return process;
   CloseHandle(info.hThread);
   process.handle.Reset(info.hProcess);
@@ -99,13 +99,13 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
-std::vector<HWND> TopWindows(DWORD processId, const char* className, const char* title) {
+std::vector<HWND> TopWindows(DWORD processId, const char* className, const char* title, bool visibleOnly) {
   std::vector<HWND> all, found;
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
   for (HWND window : all) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == processId && IsWindowVisible(window) && ClassIs(window, className) &&
+    if (owner == processId && (!visibleOnly || IsWindowVisible(window)) && ClassIs(window, className) &&
         (!title || TextOf(window) == title))
       found.push_back(window);
   }
@@ -116,6 +116,16 @@ HWND WaitTopWindow(DWORD processId, const char* className, const char* title) {
   std::vector<HWND> found;
   WaitUntil([&] { return !(found = TopWindows(processId, className, title)).empty(); });
   return found.empty() ? nullptr : found.front();
+}
+
+HWND WaitWindowWithButton(DWORD processId, const char* title, const char* button) {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND window : TopWindows(processId, nullptr, title))
+      if (ChildWithText(window, "Button", button)) found = window;
+    return found != nullptr;
+  });
+  return found;
 }
 
 std::vector<HWND> Children(HWND parent, const char* className) {

@@ -18,8 +18,8 @@ struct Process {
   ScopedHandle handle;
   DWORD id = 0;
 };
-// The program at a full path, with arguments; check handle on the result.
-Process Start(const std::string& exePath, const std::string& arguments = "");
+// The program at a full path, with arguments, in a working folder (empty: the driver's own); check handle.
+Process Start(const std::string& exePath, const std::string& arguments = "", const std::string& folder = "");
 bool WaitExit(const Process& process, DWORD* exitCode, DWORD timeoutMs = kPatienceMs);
 bool Running(const Process& process);
 // Ends a program left behind by a failed check, so the next case starts alone.
@@ -29,9 +29,12 @@ std::string ProgramFolder();
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPatienceMs);
 
-// Visible top-level windows of a process; null class or title match any.
-std::vector<HWND> TopWindows(DWORD processId, const char* className = nullptr, const char* title = nullptr);
+// Top-level windows of a process, visible ones only unless told; null class or title match any.
+std::vector<HWND> TopWindows(DWORD processId, const char* className = nullptr, const char* title = nullptr,
+                             bool visibleOnly = true);
 HWND WaitTopWindow(DWORD processId, const char* className, const char* title);
+// A visible top-level window with this title that holds a button with this text.
+HWND WaitWindowWithButton(DWORD processId, const char* title, const char* button);
 // Descendants in Windows' enumeration order; a null class matches any.
 std::vector<HWND> Children(HWND parent, const char* className = nullptr);
 HWND ChildWithText(HWND parent, const char* className, const std::string& text);

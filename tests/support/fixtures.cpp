@@ -12,9 +12,11 @@ namespace {
 constexpr char kRecordKey[] = "Software\\Dorvanix\\Velk400";
 constexpr char kAssociation[] = "Applications\\PureBasic.exe";
 int gFolderCount = 0;
+int gRestarts = 0;
 
-bool MakeFolder(const std::string& path) {
-  return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+LRESULT CALLBACK Listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == RegisterWindowMessageA("PB_MSG_ID") && wParam == 10174 && lParam == 0) ++gRestarts;
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 // Wine's own export names the Unix file behind a Windows path.
@@ -58,6 +60,13 @@ bool PutString(HKEY root, const std::string& key, const char* name, const std::s
 
 }  // namespace
 
+std::string InstallerPath() {
+  char path[MAX_PATH + 1] = {};
+  std::string windowsPath = "Z:" + std::string(path, GetEnvironmentVariableA("VELKOR_INSTALLER", path, MAX_PATH));
+  for (char& c : windowsPath) c = c == '/' ? '\\' : c;
+  return windowsPath;
+}
+
 std::string FreshFolder(const std::string& label) {
   const std::string folder = "C:\\velkor-" + label + "-" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(++gFolderCount) + "\\";
@@ -99,14 +108,20 @@ std::string ReadBytes(const std::string& path, bool* found) {
   return bytes;
 }
 
+bool MakeFolders(const std::string& path) {
+  for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool MakeHost(const std::string& root, const Host& host) {
-  bool ok = MakeFolder(root);
+  bool ok = MakeFolders(root);
   if (host.program) ok = ok && WriteBytes(root + "PureBasic.exe", host.program);
-  if (host.libraryFolders) ok = ok && MakeFolder(root + "PureLibraries") && MakeFolder(root + "PureLibraries\\UserLibraries");
+  if (host.libraryFolders) ok = ok && MakeFolders(root + "PureLibraries\\UserLibraries");
   if (host.compiler)
-    ok = ok && MakeFolder(root + "Compilers") &&
+    ok = ok && MakeFolders(root + "Compilers") &&
          CopyFileA((ui::ProgramFolder() + "stand_in_compiler.exe").c_str(), (root + "Compilers\\pbcompiler.exe").c_str(),
                    FALSE);
   return ok;
@@ -146,6 +161,22 @@ bool PutValue(HKEY root, const std::string& key, const char* name, DWORD type, c
              ERROR_SUCCESS &&
          RegSetValueExA(opened.get(), name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                         static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+void ResetRestarts() {
+  WNDCLASSA listener{};
+  listener.lpfnWndProc = Listen;
+  listener.lpszClassName = "VelkorRestartListener";
+  if (RegisterClassA(&listener))
+    CreateWindowA(listener.lpszClassName, "", WS_OVERLAPPED, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  Restarts();
+  gRestarts = 0;
+}
+
+int Restarts() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  return gRestarts;
 }
 
 bool SetImmutable(const std::string& path, bool immutable) {

@@ -8,6 +8,9 @@
 
 namespace fx {
 
+// The installer under test, as a Windows path (ctest hands its Unix path over in VELKOR_INSTALLER).
+std::string InstallerPath();
+
 // A fresh folder directly below the prefix's drive C: (visible in the folder browser); ends with a backslash.
 std::string FreshFolder(const std::string& label);
 void RemoveTree(const std::string& folder);
@@ -15,6 +18,8 @@ void RemoveTree(const std::string& folder);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 // The whole file; found tells whether it could be read.
 std::string ReadBytes(const std::string& path, bool* found = nullptr);
+// Creates the folder and every missing one on its way.
+bool MakeFolders(const std::string& path);
 bool Exists(const std::string& path);
 
 // What a stand-in PureBasic folder holds; the compiler is the stand-in compiler.
@@ -36,6 +41,11 @@ bool RecordExists();
 
 // Stores a value of any type, creating the key.
 bool PutValue(HKEY root, const std::string& key, const char* name, DWORD type, const std::string& data);
+
+// PureBasic's compiler-restart broadcasts ("PB_MSG_ID", 10174, 0) that reached this program since the last
+// ResetRestarts, which must come first: it makes the top-level window that listens.
+void ResetRestarts();
+int Restarts();
 
 // A file that even root cannot open for writing (chattr +i), or writable again; true once in effect.
 bool SetImmutable(const std::string& path, bool immutable);

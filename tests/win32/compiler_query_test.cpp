@@ -53,13 +53,24 @@ TEST_F(CompilerQuery, AHangingCompilerIsEndedAfterTheBound) {
   EXPECT_TRUE(!hung || WaitForSingleObject(hung.get(), 0) == WAIT_OBJECT_0);
 }
 
+TEST_F(CompilerQuery, OutputWithoutEndDoesNotHoldTheQueryBeyondItsBound) {
+  SetEnvironmentVariableA("VELKOR_STANDIN", "flood");
+  const DWORD start = GetTickCount();
+  GetCompilerVersion();
+  EXPECT_LT(GetTickCount() - start, 15000u);  // the bound is 5 s; the stand-in would flood for 60 s
+}
+
 // A child of the compiler keeps the pipe's write end: the query ends with the compiler, and the child's later
-// writes fail, since no read end was handed down to it.
-TEST_F(CompilerQuery, AChildHoldingThePipeNeitherHoldsTheQueryNorGetsTheReadEnd) {
+// writes fail, since no read end was handed down to it; nor did any other inheritable handle reach it.
+TEST_F(CompilerQuery, AChildLeftBehindHoldsNeitherThePipeNorTheInstallersOtherHandles) {
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};  // as the single-instance marker is
+  ScopedHandle marker(CreateMutexA(&inheritable, TRUE, "velkor_test_marker"));
   SetEnvironmentVariableA("VELKOR_STANDIN", "grandchild");
   const DWORD start = GetTickCount();
   EXPECT_EQ(GetCompilerVersion(), Text("4.10"));
   EXPECT_LT(GetTickCount() - start, 4000u);  // held by the pipe, it would last the whole 5 s bound
+  marker.Reset();
+  EXPECT_FALSE(ScopedHandle(OpenMutexA(SYNCHRONIZE, FALSE, "velkor_test_marker")));
   ScopedHandle lingering(Run(1));
   ASSERT_TRUE(lingering);
   SetEvent(release_.get());

@@ -34,12 +34,22 @@ TEST(Files, FailuresAreReported) {
   fx::RemoveTree(folder);
 }
 
-// A full disk: a buffer flush in the middle fails, and with the disk full even the one last flush at close.
-TEST(Files, WritesLostOnAFullDiskAreReportedAtClose) {
-  const std::string disk = fx::FreshFolder("small-disk");
+// A full disk: a buffer flush in the middle fails, and with the disk full even the one last flush at close. A file
+// closed implicitly, by reusing its number or by closing all, still reports what it lost.
+TEST(Files, WritesLostOnAFullDiskAreReported) {
+  const std::string disk = fx::FreshFolder("small-disk"), fine = fx::FreshFolder("fine");
   ASSERT_TRUE(fx::MountSmallDisk(disk, 32768));
   EXPECT_EQ(WriteThroughLayer(disk + "fill.bin", std::string(200 * 1024, 'f')), 0);
   EXPECT_EQ(WriteThroughLayer(disk + "late.txt", std::string(100, 'l')), 0);
+  for (int number : {11, 12}) {
+    ASSERT_NE(FileCreate(number, (disk + std::to_string(number)).c_str()), 0);
+    for (int i = 0; i < 100; ++i) FileWriteByte(number, 'a');
+  }
+  ASSERT_NE(FileCreate(11, (fine + "fine.txt").c_str()), 0);
+  EXPECT_EQ(FileClose(11), 0);
+  EXPECT_EQ(FileCloseAll(), 0);
+  EXPECT_EQ(FileCloseAll(), 1);
   EXPECT_TRUE(fx::UnmountSmallDisk(disk));
   fx::RemoveTree(disk);
+  fx::RemoveTree(fine);
 }

@@ -36,12 +36,14 @@ bool PutKeyBelow(const std::string& parent, const std::string& name) {
 }  // namespace
 
 TEST_F(Registry, ReadsOnlyStringValues) {
+  const std::string longest(1024 * 1024 - 1, 'a');  // values are read up to 1 MB, terminator included
   const struct {
     DWORD type;
-    std::string data;
-    const char* text;
+    std::string data, text;
     const char* error;
   } cases[] = {
+      {REG_SZ, longest + '\0', longest, ""},
+      {REG_SZ, longest + "a" + '\0', "", "ERROR, reading key"},
       {REG_SZ, std::string("1007\0", 5), "1007", ""},
       {REG_SZ, std::string("ab\0cd\0", 6), "abcd", ""},  // zero bytes inside are skipped
       {REG_SZ, "", "", ""},
@@ -53,8 +55,8 @@ TEST_F(Registry, ReadsOnlyStringValues) {
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(fx::PutValue(HKEY_CURRENT_USER, kKey, "Version", c.type, c.data));
-    EXPECT_EQ(Read(kKey, "Version"), c.text) << c.type << " " << c.data;
-    EXPECT_EQ(Error(), c.error) << c.type << " " << c.data;
+    EXPECT_EQ(Read(kKey, "Version"), c.text) << c.type << " " << c.data.substr(0, 20);
+    EXPECT_EQ(Error(), c.error) << c.type << " " << c.data.substr(0, 20);
   }
   EXPECT_EQ(Read("\\" + kKey, "Absent"), "");
   EXPECT_EQ(Error(), "ERROR, not specified message");
