@@ -40,9 +40,9 @@ TEST(VersionAssessment, OffersWhatFitsThePair) {
     EXPECT_EQ(o.installAvailable, c.install) << c.installed << " " << c.date;
     EXPECT_EQ(o.updateAvailable, c.update) << c.installed << " " << c.date;
     EXPECT_EQ(o.uninstallForcedUnavailable, !c.update) << c.installed << " " << c.date;
-    if (c.update) EXPECT_STREQ(o.updateLabel, c.label);
-    if (c.update) EXPECT_EQ(o.updateWidth, c.width);
+    EXPECT_STREQ(c.update ? o.updateLabel : o.refusal, c.label);
     EXPECT_STREQ(o.refusal, c.install || c.update ? "" : c.label);
+    EXPECT_EQ(c.update ? o.updateWidth : 0, c.width);
     const Selection choice = c.install ? Selection::install : c.update ? Selection::update : Selection::none;
     EXPECT_EQ(DialogResultFor(choice, o.updateLabel, false), c.result) << c.installed << " " << c.date;
   }
