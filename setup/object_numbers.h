@@ -2,6 +2,9 @@
 // The numbered objects that the setup front end and the installer address: windows, images, fonts, the driver's
 // file and the controls. Control numbers are also the controls' identifiers, by which tests find them.
 
+// Asks a creating call for a number of its own, which it then returns.
+inline constexpr int kFreshNumber = -1;
+
 // Windows.
 inline constexpr int kBackgroundWindow = 0;  // opened by the setup dialog, closed at the end of the run
 inline constexpr int kProgressWindow = 1;

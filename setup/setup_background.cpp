@@ -46,7 +46,7 @@ void ShowWelcomeLine(const Text& text) {
 }
 
 int OpenDialogWindow() {
-  const intptr_t dialog = WindowOpen(-1, 0, 0, kDialogWidth, kDialogHeight, kSetupTitle, kDialogFlags,
+  const intptr_t dialog = WindowOpen(kFreshNumber, 0, 0, kDialogWidth, kDialogHeight, kSetupTitle, kDialogFlags,
                                      WindowHandle(kBackgroundWindow));
   return dialog ? static_cast<int>(dialog) : -1;
 }

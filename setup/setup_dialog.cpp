@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kLaterControls = -1;  // ControlSetFont: the default font of controls created from now on
 constexpr intptr_t kSystemFont = -1;
+constexpr int kUnchecked = 0;
 constexpr int32_t kGradientSteps = 255;
 constexpr int32_t kTopToBottom = 0;
 constexpr int kTransparentTextBackground = 1;
@@ -204,7 +205,7 @@ int32_t ApplyOptionStateRule(int32_t offerShortcut) {
   const OptionStates states = OptionStatesFor(selection, offerShortcut);
   ControlDisable(kContinueButton, !states.continueEnabled);
   ControlDisable(kShortcutOption, !states.shortcutEnabled);
-  if (states.shortcutCleared) ControlSetState(kShortcutOption, 0);
+  if (states.shortcutCleared) ControlSetState(kShortcutOption, kUnchecked);
   return DialogResultFor(selection, ControlText(kUpdateOption), ControlState(kShortcutOption) != 0);
 }
 

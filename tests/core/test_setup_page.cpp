@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "platform/dates.h"
 #include "setup/dialog_page.h"
 #include "setup/font_scaling.h"
@@ -35,6 +39,18 @@ TEST(SetupFontSizes, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(ScaledFontSize(10, 128), 8);  // 7.5
   EXPECT_EQ(ScaledFontSize(9, 64), 14);   // 13.5
   EXPECT_EQ(ScaledFontSize(11, 64), 16);  // 16.5
+}
+
+// Windows presents the program at 96 dpi and scales it whole, its text sharply; the fonts keep their rule for
+// systems that hand over the real resolution all the same.
+TEST(SetupFontSizes, ManifestLeavesTheResolutionToWindowsWithSharpText) {
+  std::ifstream file(VELKOR_MANIFEST);
+  const std::string manifest{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);  // dpiAware and dpiAwareness alike
+  EXPECT_NE(manifest.find("<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true"
+                          "</gdiScaling>"),
+            std::string::npos);
 }
 
 TEST(SetupFontSizes, UnreadableResolutionLeavesSizesUnscaled) {
