@@ -1,5 +1,5 @@
-// The setup dialog in this process, so that each control's own font can be measured. A helper thread acts as the
-// user: once the page is built it reads and measures it, then presses "Abbruch".
+// The setup dialog in this process, so that each control's own font can be measured, with a helper thread as the
+// user.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -25,26 +25,22 @@ void** SetTimerSlot() {
   for (; dll->Name; ++dll) {
     auto* slot = reinterpret_cast<void**>(base + dll->FirstThunk);
     for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk); entry->u1.AddressOfData;
-         ++entry, ++slot)
-      if (!IMAGE_SNAP_BY_ORDINAL(entry->u1.Ordinal) &&
-          std::strcmp(reinterpret_cast<char*>(base + entry->u1.AddressOfData + 2), "SetTimer") == 0)  // past the hint
-        return slot;
+         ++entry, ++slot) {
+      const auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + entry->u1.AddressOfData);
+      if (!IMAGE_SNAP_BY_ORDINAL(entry->u1.Ordinal) && std::strcmp(byName->Name, "SetTimer") == 0) return slot;
+    }
   }
   return nullptr;
 }
 
-// While it lives, SetTimer fails in this program (when asked to), as it does when no timer is left.
-class TimersRefused {
+// Points the slot elsewhere for its lifetime: with RefusedTimer, SetTimer fails as it does when no timer is left.
+class ImportRedirect {
 public:
-  explicit TimersRefused(bool refused) : slot_(refused ? SetTimerSlot() : nullptr) {
-    original_ = Swap(reinterpret_cast<void*>(&RefusedTimer));
-  }
-  ~TimersRefused() { Swap(original_); }
-  bool active() const { return slot_ != nullptr; }
+  ImportRedirect(void** slot, void* function) : slot_(slot) { original_ = Swap(function); }
+  ~ImportRedirect() { Swap(original_); }
 
 private:
   void* Swap(void* function) {
-    if (!slot_) return nullptr;
     DWORD protection;
     VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
     void* previous = *slot_;
@@ -79,30 +75,26 @@ std::string Clipped(HWND dialog) {
   return clipped;
 }
 
-struct Seen {
-  bool pageBuilt = false;
-  std::string welcomeLine;
-  std::string clipped;
-};
-
-// The page is complete once "Weiter" is disabled: the option state rule runs after the version assessment.
-void ActAsUser(Seen* seen) {
+// Acts as the user: once "Weiter" is disabled (the option state rule runs after the version assessment) reads the
+// welcome line and measures the page, then cancels; closes window 0 when the page never comes.
+bool ActAsUser(std::string* welcomeLine, std::string* clipped) {
   HWND background = nullptr;
   HWND cancel = nullptr;
-  seen->pageBuilt = ui::WaitUntil([&] {
+  const bool built = ui::WaitUntil([&] {
     background = ui::FindTopWindow("WindowClass_0", "SETUP", GetCurrentProcessId());
     for (HWND window : ui::TopWindows(nullptr, "SETUP", GetCurrentProcessId())) {
       cancel = ui::FindChildById(window, kCancelButton);
       if (ui::OwnerOf(window) != background || !cancel || ui::IsEnabled(ui::FindChildById(window, kContinueButton)))
         continue;
-      seen->welcomeLine = ui::TextOf(ui::FindChildById(background, kWelcomeLabel));
-      seen->clipped = Clipped(window);
+      *welcomeLine = ui::TextOf(ui::FindChildById(background, kWelcomeLabel));
+      *clipped = Clipped(window);
       return true;
     }
     return false;
   });
-  if (seen->pageBuilt) ui::PostClick(cancel);
-  if (!seen->pageBuilt && background) ui::RequestClose(background);
+  if (built) ui::PostClick(cancel);
+  if (!built && background) ui::RequestClose(background);
+  return built;
 }
 
 struct PageCase {
@@ -113,17 +105,18 @@ struct PageCase {
   friend void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class SetupPage : public testing::TestWithParam<PageCase> {
-protected:
-  static void SetUpTestSuite() { ServicesStart(); }
-};
+class SetupPage : public testing::TestWithParam<PageCase> {};
 
 TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
   const PageCase& c = GetParam();
-  const TimersRefused timers(c.timersRefused);
-  ASSERT_EQ(timers.active(), c.timersRefused);
-  Seen seen;
-  std::thread user(ActAsUser, &seen);
+  void** const slot = SetTimerSlot();
+  ASSERT_NE(slot, nullptr);
+  const ImportRedirect timers(slot, c.timersRefused ? reinterpret_cast<void*>(&RefusedTimer) : *slot);
+  ServicesStart();
+  bool built = false;
+  std::string welcomeLine;
+  std::string clipped;
+  std::thread user([&] { built = ActAsUser(&welcomeLine, &clipped); });
   const int32_t result = ShowSetupDialog({.title = "Velkor_400",
                                           .setupVersion = 1007,
                                           .setupDate = "13.09.2007",
@@ -133,9 +126,9 @@ TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
                                           .topColourIndex = 112,
                                           .noUninstall = 1});
   user.join();
-  ASSERT_TRUE(seen.pageBuilt);
-  EXPECT_EQ(seen.welcomeLine, "Willkommen zum Setup von:");
-  EXPECT_EQ(seen.clipped, "");
+  ASSERT_TRUE(built);
+  EXPECT_EQ(welcomeLine, "Willkommen zum Setup von:");
+  EXPECT_EQ(clipped, "");
   EXPECT_EQ(result, 0);
 }
 
