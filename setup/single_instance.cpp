@@ -17,17 +17,21 @@ int PlatformId() {
   return GetVersionExA(&version) ? static_cast<int>(version.dwPlatformId) : 0;
 }
 
-[[noreturn]] void EndAsSecondInstance(const InstanceMarker& marker, const Text& guardName) {
-  if (marker.activatesRunning) ActivateRunningInstance(guardName);
-  ProgramEnd();
+bool YieldToRunningInstance(const InstanceMarker& marker, const Text& guardName, bool activateRunning) {
+  if (activateRunning && marker.activatesRunning) ActivateRunningInstance(guardName);
+  return false;
 }
 }  // namespace
 
 void EnsureSingleInstance(const Text& guardName) {
+  if (!ClaimSingleInstance(guardName, true)) ProgramEnd();
+}
+
+bool ClaimSingleInstance(const Text& guardName, bool activateRunning) {
   const InstanceMarker marker = InstanceMarkerFor(guardName, PlatformId());
   if (ScopedHandle running{OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())}) {
     running.Reset();
-    EndAsSecondInstance(marker, guardName);
+    return YieldToRunningInstance(marker, guardName, activateRunning);
   }
   SECURITY_ATTRIBUTES inheritable{};
   inheritable.nLength = sizeof inheritable;
@@ -36,10 +40,11 @@ void EnsureSingleInstance(const Text& guardName) {
   // A copy started at the same moment may have created it between the open above and this creation.
   if (own && GetLastError() == ERROR_ALREADY_EXISTS) {
     own.Reset();
-    EndAsSecondInstance(marker, guardName);
+    return YieldToRunningInstance(marker, guardName, activateRunning);
   }
   // Held, never closed: the marker lasts as long as this process.
   own.Release();
+  return true;
 }
 
 Text ActivateRunningInstance(const Text& guardName) {
