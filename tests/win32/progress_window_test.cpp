@@ -3,11 +3,11 @@
 
 #include <cstdio>
 
-#include "installer/object_numbers.h"
 #include "installer/progress_window.h"
 #include "installer/run_state.h"
 #include "platform/scoped_resources.h"
 #include "platform/window_services.h"
+#include "setup/object_numbers.h"
 #include "tests/support/fixtures.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/scoped_resources.h"
 #include "registry/key_search.h"
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 #include "registry/registry_access.h"
 #include "tests/support/fixtures.h"
 
