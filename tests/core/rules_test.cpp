@@ -81,7 +81,6 @@ TEST(CompilerBanner, OneBlockOfOutputGivesTheVersion) {
       {"PureBasic v4.10 (Windows - x86)\r\n", "4.10"},
       {"PureBasic V4.02 Beta 1 (Windows - x86)", "4.02 BETA 1"},
       {"PureBasic v4.10", ""},
-      {"V (x", ""},
       {"PureBasic 4.10 für Tests", "4.10 F\xDCR TESTS"},
       {"PureBasic 4.10  \nsecond", "4.10  \nSECOND"},
       {"\r\nPureBasic 4.10", ""},
@@ -90,9 +89,7 @@ TEST(CompilerBanner, OneBlockOfOutputGivesTheVersion) {
     EXPECT_EQ(VersionFromBannerLine(BannerLineFromBlock(output, static_cast<int>(std::strlen(output)))), Text(version))
         << output;
   EXPECT_EQ(BannerLineFromBlock("PureBasic 4.10\0 (Windows - x86)", 31), Text("PUREBASIC 4.10"));
-  EXPECT_EQ(BannerLineFromBlock("PureBasic 4.10 (Windows)", 12), Text("PUREBASIC 4."));
   EXPECT_EQ(CompilerPathIn("C:\\PB\\"), Text("C:\\PB\\compilers\\pbcompiler.exe"));
-  EXPECT_EQ(CompilerPathIn("\\\\server\\share\\"), Text("\\\\server\\share\\compilers\\pbcompiler.exe"));
   for (const char* relative : {"", "PureBasic\\", "C:PureBasic\\", "\\PureBasic\\", "1:\\PB\\"})
     EXPECT_EQ(CompilerPathIn(relative), Text("")) << relative;
 }
@@ -108,16 +105,13 @@ TEST(PureBasicLookup, EachSourceCutsItsOwnWay) {
       {CutDirectCommandLine, "\"C:\\Programme\\PureBasic\\PureBasic.exe\" \"%1\"", "C:\\Programme\\PureBasic\\"},
       {CutDirectCommandLine, "C:\\PB\\PureBasic.exe \"%1\"", "C:\\PB\\"},
       {CutDirectCommandLine, "C:\\PB\\PureBasic.exe", "C:\\PB\\"},
-      {CutDirectCommandLine, "\"d:/pb/purebasic.EXE\" \"%1\"", "d:/pb/"},
       {CutDirectCommandLine, "PUREBASIC.EXE", ""},
       {CutDirectCommandLine, "\"C:\\PB\\PureBasic4.exe\" \"%1\"", nullptr},
-      {CutDirectCommandLine, "", nullptr},
       {CutLibraryCommandLine, "\"C:\\Pb\\PureBasic.exe\" \"%1\"", "C:\\PB\\"},
       {CutLibraryCommandLine, "C:\\Bäume\\purebasic.exe %1", "C:\\BÄUME\\"},
       {CutLibraryCommandLine, "\"C:\\Pb\\PureBasic4.exe\"", nullptr},
       {CutSearchedCommandLine, "\"C:\\Pb\\PureBasic.exe\" \"%1\"", "C:\\PB\\"},
       {CutSearchedCommandLine, "\"C:\\Pb\\Editor.exe\" \"C:\\Pb\\PureBasic.exe\"", nullptr},
-      {CutSearchedCommandLine, "\"C:\\Pb\\PureBasic.exe", nullptr},
       {CutSearchedCommandLine, "C:\\PB\\PureBasic.exe \"%1\"", nullptr},
       {CutAssociatedCommandLine, "C:\\Pb\\PureBasic.exe ", "C:\\PB\\"},
       {CutAssociatedCommandLine, "C:\\Pb\\Compiler.exe", nullptr},

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "payload/payload_blocks.h"
 #include "platform/scoped_resources.h"
 #include "tests/support/driver.h"
+#include "tests/e2e/install_log.h"
 #include "tests/support/fixtures.h"
 
 namespace {
-
 
 const char kInstall[] = "installieren";
 const char kUpdate[] = "UpDate installieren";
@@ -27,54 +26,9 @@ const char kRefusedNewerDate[] = "Das Setupdatum ist jünger als das der bereits
 const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
                            "Installation unvollständig ausgeführt.";
 
-struct Item {
-  PayloadId block;
-  const char* target;
-  const char* name;  // the log says "<name> entpackt" or "<name> nicht entpackt"
-};
-const Item kItems[] = {
-    {PayloadId::Library, "PureLibraries\\UserLibraries\\Velkor_400", "Library"},
-    {PayloadId::Help, "Help\\Velkor400.chm", "Library Hilfe"},
-    {PayloadId::Picture1, "Examples\\QZLibs\\Bilder\\00001.bmp", "Bild 1 für Demo"},
-    {PayloadId::Picture2, "Examples\\QZLibs\\Bilder\\00002.bmp", "Bild 2 für Demo"},
-    {PayloadId::Picture3, "Examples\\QZLibs\\Bilder\\00003.bmp", "Bild 3 für Demo"},
-    {PayloadId::Picture4, "Examples\\QZLibs\\Bilder\\00004.bmp", "Bild 4 für Demo"},
-    {PayloadId::Picture5, "Examples\\QZLibs\\Bilder\\00005.bmp", "Bild 5 für Demo"},
-    {PayloadId::Picture6, "Examples\\QZLibs\\Bilder\\00006.bmp", "Bild 6 für Demo"},
-    {PayloadId::Example, "Examples\\QZLibs\\Velkor_400_test.pb", "Beispiel 1"},
-};
-const char* const kFolderLines[] = {"Directory <Examples> erstellt", "Directory <Examples\\QZLibs> erstellt",
-                                    "Directory <Examples\\QZLibs\\Bilder> erstellt"};
-
 std::string BlockOf(PayloadId id) {
   const PayloadBlock block = PayloadGet(id);
   return std::string(reinterpret_cast<const char*>(block.bytes), static_cast<size_t>(block.size));
-}
-
-// The log the progress window must show: failed is a bit per item, folders the number of folder lines.
-std::vector<std::string> ExpectedLog(unsigned failed, int folders) {
-  std::vector<std::string> log = {"Starte die Installation ...", ""};
-  for (int i = 0; i < 9; ++i) {
-    for (int d = 3 - folders; i == 2 && d < 3; ++d) log.push_back(kFolderLines[d]);
-    log.push_back(std::string(kItems[i].name) + (failed >> i & 1 ? " nicht entpackt" : " entpackt"));
-  }
-  for (const char* line : {"", failed ? "Installation mit Fehlern beendet" : "Installation erfolgreich abgeschlossen",
-                           "", "Es wird versucht, den Compiler neu zu starten ...", "",
-                           "Sollte die Library nicht eingebunden worden sein,",
-                           "weil der Compiler nicht neu gestartet werden konnte,",
-                           "so starten Sie bitte neu um die Library und deren", "Hilfe einzubinden."})
-    log.push_back(line);
-  return log;
-}
-
-// The rich-edit log gives each line break as CR LF.
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r') lines.back() += text[i];
-    else if (lines.emplace_back(); text[i + 1] == '\n') ++i;
-  }
-  return lines;
 }
 
 bool IsEnabledOption(HWND control) {
@@ -112,7 +66,7 @@ struct Outcome {
   bool weiterEnabled = true;  // before any choice
   bool proposed = false;
   ui::Box box;
-  std::vector<std::string> log;
+  std::string log;  // CR LF after each line
   DWORD exitCode = 99;
 };
 
@@ -194,7 +148,7 @@ Outcome Installer::Drive(const Row& row, const std::string& installer) {
     ui::Kill(run);
     return out;
   };
-  HWND dialog = ui::WaitWindowWithButton(run.id, "SETUP", "Weiter");
+  HWND dialog = ui::WaitTopWindow(run.id, nullptr, "SETUP", "Weiter");
   if (!dialog) return failed("setup dialog");
   for (HWND label : ui::Children(dialog, "Static")) out.dialogTexts.push_back(ui::TextOf(label));
   const std::vector<HWND> buttons = ui::Children(dialog, "Button");
@@ -216,7 +170,7 @@ Outcome Installer::Drive(const Row& row, const std::string& installer) {
     std::string text;
     if (!ui::WaitUntil([&] { return (text = ui::TextOf(ui::ChildWithId(progress, 100))).ends_with("einzubinden."); }))
       return failed("complete log");
-    out.log = LinesOf(text);
+    out.log = text + "\r\n";
     if (!ui::Click(ui::ChildWithId(progress, 101))) return failed("Fertig");
   }
   if (!ui::WaitExit(run, &out.exitCode)) return failed("exit");
@@ -233,7 +187,7 @@ void Installer::Expect(const Row& row, const Outcome& outcome) {
   if (row.option && !row.refusal) { EXPECT_TRUE(outcome.proposed) << "the browser did not propose " << root_; }
   if (row.box) { EXPECT_EQ(outcome.box.title, row.box); }
   if (row.box && row.installs) { EXPECT_EQ(outcome.box.text, kNoHostText); }
-  EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : std::vector<std::string>());
+  EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : "");
   for (int i = 0; i < 9 && row.installs; ++i)
     EXPECT_EQ(fx::ReadBytes(root_ + kItems[i].target) == BlockOf(kItems[i].block), !(row.failed >> i & 1))
         << kItems[i].target;
@@ -297,7 +251,7 @@ TEST_F(Installer, LegacyFileIsKeptUntilAnInstallationRecordsTheVersion) {
   ASSERT_TRUE(fx::MakeFolders(root_ + "Examples\\QZLibs"));
   ASSERT_TRUE(fx::WriteBytes(legacy, "1005\r\n01.02.2007\r\n"));
   const ui::Process first = ui::Start(fx::InstallerPath());
-  HWND dialog = ui::WaitWindowWithButton(first.id, "SETUP", "Abbruch");
+  HWND dialog = ui::WaitTopWindow(first.id, nullptr, "SETUP", "Abbruch");
   ASSERT_TRUE(dialog);
   EXPECT_TRUE(ui::ChildWithText(dialog, "Static", "Installierte Version\t: 000.001.005"));
   DWORD exitCode = 99;
@@ -321,7 +275,7 @@ TEST_F(Installer, OfSixCopiesStartedAtOnceOneRuns) {
   for (const ui::Process& run : runs) {
     DWORD exitCode = 99;
     if (ui::Running(run)) {
-      EXPECT_TRUE(ui::Click(ui::ChildWithText(ui::WaitWindowWithButton(run.id, "SETUP", "Abbruch"), "Button", "Abbruch")));
+      EXPECT_TRUE(ui::Click(ui::ChildWithText(ui::WaitTopWindow(run.id, nullptr, "SETUP", "Abbruch"), "Button", "Abbruch")));
     }
     EXPECT_TRUE(ui::WaitExit(run, &exitCode));
     EXPECT_EQ(exitCode, 0u);

@@ -112,18 +112,12 @@ std::vector<HWND> TopWindows(DWORD processId, const char* className, const char*
   return found;
 }
 
-HWND WaitTopWindow(DWORD processId, const char* className, const char* title) {
-  std::vector<HWND> found;
-  WaitUntil([&] { return !(found = TopWindows(processId, className, title)).empty(); });
-  return found.empty() ? nullptr : found.front();
-}
-
-HWND WaitWindowWithButton(DWORD processId, const char* title, const char* button) {
+HWND WaitTopWindow(DWORD processId, const char* className, const char* title, const char* button) {
   HWND found = nullptr;
   WaitUntil([&] {
-    for (HWND window : TopWindows(processId, nullptr, title))
-      if (ChildWithText(window, "Button", button)) found = window;
-    return found != nullptr;
+    for (HWND window : TopWindows(processId, className, title))
+      if (!button || ChildWithText(window, "Button", button)) return (found = window) != nullptr;
+    return false;
   });
   return found;
 }

@@ -32,9 +32,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPatien
 // Top-level windows of a process, visible ones only unless told; null class or title match any.
 std::vector<HWND> TopWindows(DWORD processId, const char* className = nullptr, const char* title = nullptr,
                              bool visibleOnly = true);
-HWND WaitTopWindow(DWORD processId, const char* className, const char* title);
-// A visible top-level window with this title that holds a button with this text.
-HWND WaitWindowWithButton(DWORD processId, const char* title, const char* button);
+// The first visible one of them, holding a button with this text unless that is null.
+HWND WaitTopWindow(DWORD processId, const char* className, const char* title, const char* button = nullptr);
 // Descendants in Windows' enumeration order; a null class matches any.
 std::vector<HWND> Children(HWND parent, const char* className = nullptr);
 HWND ChildWithText(HWND parent, const char* className, const std::string& text);
