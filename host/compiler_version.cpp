@@ -17,6 +17,9 @@ constexpr DWORD kEndWaitMs = 1000;
 constexpr UINT kEndedByQuery = 1;  // the exit code of a compiler that the query ended
 constexpr int kBufferSize = 1024;
 constexpr DWORD kReadSize = 500;
+// Inheritance on, limited by a list of one attribute to the handles it names.
+constexpr BOOL kInheritListedHandles = TRUE;
+constexpr DWORD kOneAttribute = 1;
 
 // The two resources of the query that the shared guards do not know: a block of the program's heap, and an
 // initialised attribute list (deleted before its memory goes).
@@ -98,10 +101,10 @@ Text ReadUntilDone(HANDLE pipe, HANDLE process, char* buffer) {
 // process the compiler leaves behind.
 bool StartCompiler(Text commandLine, HANDLE writeEnd, SECURITY_ATTRIBUTES& inheritable, PROCESS_INFORMATION& child) {
   SIZE_T listSize = 0;
-  InitializeProcThreadAttributeList(nullptr, 1, 0, &listSize);
+  InitializeProcThreadAttributeList(nullptr, kOneAttribute, 0, &listSize);
   const ScopedHeapBlock listMemory(HeapAlloc(GetProcessHeap(), 0, listSize));
   const auto list = static_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(listMemory.get());
-  if (!list || !InitializeProcThreadAttributeList(list, 1, 0, &listSize)) return false;
+  if (!list || !InitializeProcThreadAttributeList(list, kOneAttribute, 0, &listSize)) return false;
   const ScopedAttributeList attributes(list);
   if (!UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &writeEnd, sizeof writeEnd, nullptr,
                                  nullptr))
@@ -113,9 +116,9 @@ bool StartCompiler(Text commandLine, HANDLE writeEnd, SECURITY_ATTRIBUTES& inher
   startup.StartupInfo.wShowWindow = SW_HIDE;
   startup.StartupInfo.hStdOutput = writeEnd;
   startup.lpAttributeList = list;
-  return CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable, TRUE,
-                        NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
-                        &startup.StartupInfo, &child) != FALSE;
+  return CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable,
+                        kInheritListedHandles, NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr,
+                        nullptr, &startup.StartupInfo, &child) != FALSE;
 }
 }  // namespace
 

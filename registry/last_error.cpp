@@ -2,9 +2,9 @@
 #include "registry/last_error.h"
 
 namespace {
-Text lastError;
+Text gLastError;
 }
 
-const Text& LastErrorText() { return lastError; }
+const Text& LastErrorText() { return gLastError; }
 
-void SetLastErrorText(const Text& text) { lastError = text; }
+void SetLastErrorText(const Text& text) { gLastError = text; }
