@@ -9,6 +9,7 @@
 #include "installer/payload_extraction.h"
 #include "installer/unattended_run.h"
 #include "platform/files.h"
+#include "platform/pause.h"
 #include "platform/window_services.h"
 
 namespace {
