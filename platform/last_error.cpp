@@ -1,5 +1,5 @@
 // The library's one last-error text. A plain module-wide variable: the program has a single thread.
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 
 namespace {
 Text gLastError;
