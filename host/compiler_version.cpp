@@ -5,6 +5,7 @@
 #include "host/compiler_path.h"
 #include "host/compiler_version.h"
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "registry/host_lookup.h"
 
 namespace {
