@@ -8,7 +8,7 @@ ASAN    = $(BUILD)/native-asan
 FUZZ    = $(BUILD)/fuzz
 EXE     = $(CROSS)/Velkor400_Setup.exe
 
-.PHONY: configure-fuzz test-fuzz test-release configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
+.PHONY: test-core test-core-asan configure-fuzz test-fuzz test-release configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
 
 all: setup
 
@@ -42,8 +42,12 @@ asan: deps configure-asan
 cross: deps configure-cross
 	cmake --build $(CROSS) -j $(JOBS)
 
-test-native: native asan
+test-native: test-core test-core-asan
+
+test-core: native
 	ctest --test-dir $(NATIVE) --output-on-failure
+
+test-core-asan: asan
 	ctest --test-dir $(ASAN) --output-on-failure
 
 # Win32 tests share one prefix, one registry and one display: they run one after another.
@@ -58,7 +62,14 @@ test-fuzz: deps configure-fuzz
 test-release: cross
 	tools/check-reproducible $(EXE) $(BUILD)/cross-repro
 
-test: test-native test-win32 test-fuzz test-release
+# Every tier runs even when an earlier one fails, so that one red test never hides the others' results.
+TIERS = test-core test-core-asan test-win32 test-fuzz test-release
+test:
+	@failed=; for tier in $(TIERS); do \
+	  $(MAKE) --no-print-directory $$tier || failed="$$failed $$tier"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "make test: FAILED:$$failed"; exit 1; fi; \
+	echo "make test: every tier passed ($(TIERS))"
 
 demo: deps configure-cross
 	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup e2e_demo

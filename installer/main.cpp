@@ -5,28 +5,34 @@
 #include "installer/object_numbers.h"
 #include "installer/progress_window.h"
 #include "installer/release_constants.h"
+#include "installer/run_report.h"
 #include "installer/run_state.h"
+#include "installer/unattended_run.h"
 #include "platform/dll_search.h"
 #include "platform/window_services.h"
 #include "setup/setup_dialog.h"
 #include "setup/single_instance.h"
 
-// One straight run; every way out ends through ProgramEnd with exit code 0.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+// One straight run; every way out ends through ProgramEnd. Without switches the exit code is always 0.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   RestrictDllSearch();
   ServicesStart();
   RunState run;
+  run.commandLine = ParseCommandLine(arguments);
+  if (run.commandLine.usageError) EndWithUsage(run);
+  if (run.commandLine.help) EndWithHelp(run);
   StartUp(run);
+  if (!run.commandLine.folder.empty()) run.installRoot = run.commandLine.folder;
   LookUpInstalledVersion(run);
-  EnsureSingleInstance(kProductTitle);
+  if (!ClaimSingleInstance(kProductTitle, !run.commandLine.silent)) EndRun(run, kExitAlreadyRunning);
+  if (run.commandLine.silent) RunSilently(run);
   run.dialogResult = ShowSetupDialog(kProductTitle, run.versionNumber, run.releaseDate, kAuthorName,
                                      kAuthorWebAddress, run.descriptionText, run.installedVersion,
                                      run.installedDate, kTopColourIndex, kBottomColourIndex, kNoUninstall,
                                      kOfferShortcut, kStayOnTop);
-  if (DialogResultInstalls(run.dialogResult) && SelectInstallRoot(run)) {
-    CheckHost(run);
-    RunInstallation(run);
-    if (WindowExists(kBackgroundWindow)) WindowClose(kBackgroundWindow);
-  }
-  ProgramEnd();
+  if (!DialogResultInstalls(run.dialogResult) || !SelectInstallRoot(run)) EndRun(run, kExitNotInstalled);
+  CheckHost(run);
+  RunInstallation(run);
+  if (WindowExists(kBackgroundWindow)) WindowClose(kBackgroundWindow);
+  EndRun(run, InstallOutcome(run));
 }

@@ -3,6 +3,7 @@
 #include "installer/installer_texts.h"
 #include "installer/object_numbers.h"
 #include "installer/release_constants.h"
+#include "installer/run_report.h"
 #include "payload/payload_blocks.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
@@ -24,15 +25,17 @@ bool SelectInstallRoot(RunState& run) {
   run.chosenPath = RequestFolder(kFolderRequestTitle, run.installRoot);
   if (run.chosenPath.empty()) {
     ShowMessage(kFolderCancelledTitle, kFolderCancelledText);
+    NoteMessage(run, kFolderCancelledText);
     return false;
   }
   run.installRoot = run.chosenPath;
   return true;
 }
 
-void CheckHost(const RunState& run) {
+void CheckHost(RunState& run) {
   if (FileQuerySize(run.installRoot + kHostProgramName) > 0) return;
-  ShowMessage(kNoHostTitle, kNoHostText);
+  if (!run.commandLine.silent) ShowMessage(kNoHostTitle, kNoHostText);
+  NoteMessage(run, kNoHostText);
   DirectoryCreate(run.installRoot + kHostFolderLibraries);
   DirectoryCreate(run.installRoot + kHostFolderUserLibraries);
 }

@@ -30,8 +30,7 @@ void WriteCatalogueItem(RunState& run, const CatalogueItem& item) {
     InstallLogAppend(run, item.failureLine);
     run.errorFlag = 1;
   }
-  ShowInstallLog(run);
-  Pause(kPauseAfterItem);
+  ShowProgress(run, kPauseAfterItem);
 }
 
 // An existing directory counts as a failure and logs nothing; directory failures never raise the error flag.

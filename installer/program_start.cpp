@@ -4,7 +4,7 @@
 // The link refuses anything that would need a pseudo-relocation (--disable-runtime-pseudo-reloc).
 #include <windows.h>
 
-#include "installer/command_line.h"
+#include "installer/program_arguments.h"
 
 // GCC's routine that runs the global constructors on targets without an init section.
 extern "C" void __main();

@@ -7,6 +7,7 @@
 #include "installer/installer_texts.h"
 #include "installer/object_numbers.h"
 #include "installer/payload_extraction.h"
+#include "installer/unattended_run.h"
 #include "platform/files.h"
 #include "platform/window_services.h"
 
@@ -14,18 +15,19 @@ namespace {
 
 constexpr int kPauseBeforeRestart = 500;
 
-[[noreturn]] void EndWithoutProgressWindow() {
+// Nothing has been written yet: a run started with switches reports it as not installed.
+[[noreturn]] void EndWithoutProgressWindow(const RunState& run) {
   if (WindowExists(kBackgroundWindow)) WindowClose(kBackgroundWindow);
   WindowClose(kProgressWindow);
-  ProgramEnd();
+  EndRun(run, kExitNotInstalled);
 }
 
 // Caption only, centred on the screen, owned by the background window while that is open.
-void OpenProgressWindow() {
+void OpenProgressWindow(const RunState& run) {
   if (!WindowOpen(kProgressWindow, 0, 0, 300, 284, kProgressTitle, kWindowCentreScreen | WS_CAPTION,
                   WindowHandle(kBackgroundWindow)))
-    EndWithoutProgressWindow();
-  if (!ControlListBegin(WindowHandle(kProgressWindow))) EndWithoutProgressWindow();
+    EndWithoutProgressWindow(run);
+  if (!ControlListBegin(WindowHandle(kProgressWindow))) EndWithoutProgressWindow(run);
   EditorCreate(kLogControl, 10, 10, 280, 230, ES_READONLY);
   ButtonCreate(kFinishControl, 10, 250, 280, 24, kFinishButton);
 }
@@ -41,17 +43,26 @@ void WaitForFinish(RunState& run) {
 
 void ShowInstallLog(const RunState& run) { ControlSetText(kLogControl, run.installLog); }
 
-void RunInstallation(RunState& run) {
-  OpenProgressWindow();
+void ShowProgress(const RunState& run, int pauseMilliseconds) {
+  if (run.commandLine.silent) return;
+  ShowInstallLog(run);
+  Pause(pauseMilliseconds);
+}
+
+void InstallAndRecord(RunState& run) {
   InstallLogStart(run);
   ExtractPayload(run);
   InstallLogAppendVerdict(run);
   if (WriteInstallationRecord(run)) DeleteLegacyVersionFile(run);
   InstallLogAppendRestartAttempt(run);
-  ShowInstallLog(run);
-  Pause(kPauseBeforeRestart);
+  ShowProgress(run, kPauseBeforeRestart);
   RequestCompilerRestart();
   InstallLogAppendClosingLines(run);
+}
+
+void RunInstallation(RunState& run) {
+  OpenProgressWindow(run);
+  InstallAndRecord(run);
   ShowInstallLog(run);
   WaitForFinish(run);
 }

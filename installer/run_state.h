@@ -1,9 +1,11 @@
 #pragma once
 // The values one run of the installer shares between its steps, from start-up to "Fertig".
 #include <cstdint>
+#include "installer/command_line.h"
 #include "platform/text.h"
 
 struct RunState {
+  CommandLine commandLine;
   Text releaseDate;
   Text versionText;  // "1.07" at first, then the digit text of the version number
   int32_t versionNumber = 0;
@@ -21,6 +23,7 @@ struct RunState {
   int32_t byteCounter = 0;
   Text installLog;
   int finishedFlag = 0;
+  Text messageLog;  // the texts of the messages shown, or in a silent run not shown, for the log file
 };
 
 // Release date, version text and the three targets, in that order.

@@ -1,10 +1,13 @@
 // Numbered images: bitmaps loaded from memory, created, resized and copied.
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/bitmap_decode.h"
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
 #include "platform/object_table.h"
+#include "platform/scoped_resources.h"
 
 namespace {
 
@@ -18,28 +21,15 @@ ObjectTable<Image> images;
 // can be selected into one context only), else a private memory context.
 class BitmapContext {
 public:
-  explicit BitmapContext(HBITMAP bitmap) : dc_(DrawingContextOf(bitmap)) {
-    if (dc_) return;
-    dc_ = CreateCompatibleDC(nullptr);
-    if (!dc_) return;
-    previous_ = SelectObject(dc_, bitmap);
-    if (!previous_) {
-      DeleteDC(dc_);
-      dc_ = nullptr;
-    }
-  }
-  ~BitmapContext() {
-    if (!previous_) return;
-    SelectObject(dc_, previous_);
-    DeleteDC(dc_);
-  }
-  BitmapContext(const BitmapContext&) = delete;
-  BitmapContext& operator=(const BitmapContext&) = delete;
+  explicit BitmapContext(HBITMAP bitmap)
+      : own_(DrawingContextOf(bitmap) ? nullptr : CreateCompatibleDC(nullptr)), selection_(own_.get(), bitmap),
+        dc_(own_ ? (selection_ ? own_.get() : nullptr) : DrawingContextOf(bitmap)) {}
   HDC get() const { return dc_; }
 
 private:
+  ScopedMemoryDc own_;
+  ScopedSelection selection_;
   HDC dc_;
-  HGDIOBJ previous_ = nullptr;
 };
 
 void FreeBitmap(HBITMAP bitmap) {
@@ -55,17 +45,14 @@ void ImageFree(int number) {
 }
 
 // Puts the bitmap under the number, replacing what was there; the caller's result for a creating call.
-HBITMAP ImageStore(int number, HBITMAP bitmap) {
+HBITMAP ImageStore(int number, ScopedGdiObject<HBITMAP> bitmap) {
   if (!bitmap) return nullptr;
   ImageFree(number);
   int assigned = number;
   Image* image = images.Add(number, &assigned);
-  if (!image) {
-    DeleteObject(bitmap);
-    return nullptr;
-  }
-  image->bitmap = bitmap;
-  return number == kFreshNumber ? reinterpret_cast<HBITMAP>(static_cast<intptr_t>(assigned)) : bitmap;
+  if (!image) return nullptr;
+  image->bitmap = bitmap.Release();
+  return number == kFreshNumber ? reinterpret_cast<HBITMAP>(static_cast<intptr_t>(assigned)) : image->bitmap;
 }
 
 HBITMAP CreateBitmap32(int width, int height, void** bits) {
@@ -80,11 +67,8 @@ HBITMAP CreateBitmap32(int width, int height, void** bits) {
 }
 
 HBITMAP CreateDisplayBitmap(int width, int height) {
-  HDC screen = GetDC(nullptr);
-  if (!screen) return nullptr;
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  return bitmap;
+  const ScopedWindowDc screen(nullptr);
+  return screen ? CreateCompatibleBitmap(screen.get(), width, height) : nullptr;
 }
 
 // A new bitmap of the given size in the format of the model: 32-bit for the images loaded from memory,
@@ -113,25 +97,22 @@ HBITMAP ImageLoadFromMemory(int number, const void* address, uint32_t size) {
   if (number < kFreshNumber || !BitmapExamine(address, size, &picture)) return nullptr;
   ImageFree(number);
   void* bits = nullptr;
-  HBITMAP bitmap = CreateBitmap32(picture.width, picture.height, &bits);
+  ScopedGdiObject<HBITMAP> bitmap(CreateBitmap32(picture.width, picture.height, &bits));
   if (!bitmap) return nullptr;
   BitmapToPixels32(picture, static_cast<uint32_t*>(bits));
-  return ImageStore(number, bitmap);
+  return ImageStore(number, std::move(bitmap));
 }
 
 HBITMAP ImageCreate(int number, int width, int height) {
   if (number < kFreshNumber || width <= 0 || height <= 0) return nullptr;
   ImageFree(number);
-  HBITMAP bitmap = CreateDisplayBitmap(width, height);
+  ScopedGdiObject<HBITMAP> bitmap(CreateDisplayBitmap(width, height));
   if (!bitmap) return nullptr;
   {
-    BitmapContext context(bitmap);
-    if (!context.get() || !PatBlt(context.get(), 0, 0, width, height, BLACKNESS)) {
-      DeleteObject(bitmap);
-      return nullptr;
-    }
+    const BitmapContext context(bitmap.get());
+    if (!context.get() || !PatBlt(context.get(), 0, 0, width, height, BLACKNESS)) return nullptr;
   }
-  return ImageStore(number, bitmap);
+  return ImageStore(number, std::move(bitmap));
 }
 
 int ImageResize(int number, int width, int height) {
@@ -139,24 +120,18 @@ int ImageResize(int number, int width, int height) {
   int oldWidth, oldHeight;
   if (!image || width <= 0 || height <= 0 || !SizeOf(image->bitmap, &oldWidth, &oldHeight)) return 0;
   if (oldWidth == width && oldHeight == height) return 1;
-  HBITMAP resized = CreateLike(image->bitmap, width, height);
+  ScopedGdiObject<HBITMAP> resized(CreateLike(image->bitmap, width, height));
   if (!resized) return 0;
-  bool stretched = false;
   {
-    BitmapContext from(image->bitmap);
-    BitmapContext to(resized);
-    if (from.get() && to.get()) {
-      SetStretchBltMode(to.get(), HALFTONE);
-      SetBrushOrgEx(to.get(), 0, 0, nullptr);
-      stretched = StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, oldWidth, oldHeight, SRCCOPY);
-    }
-  }
-  if (!stretched) {
-    DeleteObject(resized);
-    return 0;
+    const BitmapContext from(image->bitmap);
+    const BitmapContext to(resized.get());
+    if (!from.get() || !to.get()) return 0;
+    SetStretchBltMode(to.get(), HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);
+    if (!StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, oldWidth, oldHeight, SRCCOPY)) return 0;
   }
   FreeBitmap(image->bitmap);
-  image->bitmap = resized;
+  image->bitmap = resized.Release();
   return 1;
 }
 
@@ -164,20 +139,16 @@ HBITMAP ImageCopy(int number, int newNumber) {
   Image* image = images.Find(number);
   int width, height;
   if (!image || newNumber < kFreshNumber || !SizeOf(image->bitmap, &width, &height)) return nullptr;
-  HBITMAP copy = CreateLike(image->bitmap, width, height);
+  ScopedGdiObject<HBITMAP> copy(CreateLike(image->bitmap, width, height));
   if (!copy) return nullptr;
-  bool copied = false;
   {
-    BitmapContext from(image->bitmap);
-    BitmapContext to(copy);
-    copied = from.get() && to.get() && BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY);
-  }
-  if (!copied) {
-    DeleteObject(copy);
-    return nullptr;
+    const BitmapContext from(image->bitmap);
+    const BitmapContext to(copy.get());
+    if (!from.get() || !to.get() || !BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY))
+      return nullptr;
   }
   // Made before the target number is freed, so that copying an image onto its own number keeps it.
-  return ImageStore(newNumber, copy);
+  return ImageStore(newNumber, std::move(copy));
 }
 
 int ImageExists(int number) { return images.Find(number) != nullptr; }

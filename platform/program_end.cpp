@@ -1,11 +1,11 @@
-// The end of every run: everything still open is released and the process ends with exit code 0.
+// The end of every run: everything still open is released before the process ends.
 #include <windows.h>
 
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/window_layer.h"
 
-void ProgramEnd() {
+void ProgramEnd(UINT exitCode) {
   WindowsCloseAll();
   ToolTipRelease();
   EditorLibraryRelease();
@@ -13,5 +13,5 @@ void ProgramEnd() {
   FileCloseAll();
   FontFreeAll();
   ImageFreeAll();
-  ExitProcess(0);
+  ExitProcess(exitCode);
 }

@@ -19,7 +19,8 @@ constexpr LRESULT kCallbackContinue = (LRESULT)0xE0E0E0E1;
 using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 void ServicesStart();
-[[noreturn]] void ProgramEnd();
+// Releases everything still open and ends the process with this exit code.
+[[noreturn]] void ProgramEnd(UINT exitCode = 0);
 
 intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text& title, uint32_t flags,
                     HWND parent);

@@ -15,17 +15,21 @@ int PlatformId() {
   return GetVersionExA(&version) ? static_cast<int>(version.dwPlatformId) : 0;
 }
 
-[[noreturn]] void EndAsSecondInstance(const InstanceMarker& marker, const Text& guardName) {
-  if (marker.activatesRunning) ActivateRunningInstance(guardName);
-  ProgramEnd();
+bool YieldToRunningInstance(const InstanceMarker& marker, const Text& guardName, bool activateRunning) {
+  if (activateRunning && marker.activatesRunning) ActivateRunningInstance(guardName);
+  return false;
 }
 }  // namespace
 
 void EnsureSingleInstance(const Text& guardName) {
+  if (!ClaimSingleInstance(guardName, true)) ProgramEnd();
+}
+
+bool ClaimSingleInstance(const Text& guardName, bool activateRunning) {
   const InstanceMarker marker = InstanceMarkerFor(guardName, PlatformId());
   if (HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())) {
     CloseHandle(running);
-    EndAsSecondInstance(marker, guardName);
+    return YieldToRunningInstance(marker, guardName, activateRunning);
   }
   SECURITY_ATTRIBUTES inheritable{};
   inheritable.nLength = sizeof inheritable;
@@ -35,8 +39,9 @@ void EnsureSingleInstance(const Text& guardName) {
   // A copy started at the same moment may have created it between the open above and this creation.
   if (own && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(own);
-    EndAsSecondInstance(marker, guardName);
+    return YieldToRunningInstance(marker, guardName, activateRunning);
   }
+  return true;
 }
 
 Text ActivateRunningInstance(const Text& guardName) {

@@ -1,24 +1,60 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "installer/command_line.h"
+#include "installer/run_report.h"
+#include "installer/run_state.h"
+#include "setup/version_assessment.h"
 
-TEST(CommandLineArguments, SkipTheProgramNameAndTheBlanksAfterIt) {
-  const struct {
-    const char* line;
+TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
+  struct Case {
     const char* arguments;
-  } cases[] = {
-      {"Setup.exe", ""},
-      {"Setup.exe /S", "/S"},
-      {"Setup.exe \t  /S  x ", "/S  x "},
-      {"\"C:\\Program Files\\Setup.exe\" /S", "/S"},
-      {"\"C:\\Program Files\\Setup.exe\"/S", "/S"},
-      {"\"C:\\Program Files\\Setup.exe\"", ""},
-      {"\"unclosed name /S", ""},
-      {"  /S", "/S"},
-      {"", ""},
-      {"C:\\D\xE4ten\\Setup.exe \xC4nderung", "\xC4nderung"},
+    bool silent;
+    const char* folder;
+    const char* logPath;
   };
-  for (const auto& c : cases) EXPECT_EQ(std::string(CommandLineArguments(c.line)), c.arguments) << c.line;
+  for (const Case& c : {Case{"  /s\t/log=C:\\setup.log  ", true, "", "C:\\setup.log"},
+                        Case{"/LOG=\"C:\\my logs\\a.log\" /S", true, "", "C:\\my logs\\a.log"},
+                        Case{"/S /D=C:\\Program Files\\PureBasic  ", true, "C:\\Program Files\\PureBasic\\", ""},
+                        Case{"/d=c:/pb/", false, "c:\\pb\\", ""}, Case{"\"/D=D:\\a b\"", false, "D:\\a b\\", ""},
+                        Case{"/D=C:", false, "C:\\", ""},
+                        Case{"/D=\\\\server\\share", false, "\\\\server\\share\\", ""}}) {
+    SCOPED_TRACE(c.arguments);
+    const CommandLine line = ParseCommandLine(c.arguments);
+    EXPECT_TRUE(line.anySwitch && !line.usageError && !line.help);
+    EXPECT_EQ(line.silent, c.silent);
+    EXPECT_STREQ(line.folder.c_str(), c.folder);
+    EXPECT_STREQ(line.logPath.c_str(), c.logPath);
+  }
+  EXPECT_FALSE(ParseCommandLine(" \t ").anySwitch);
+  EXPECT_TRUE(ParseCommandLine("/S /?").help);
+}
+
+TEST(CommandLine, UnknownSwitchesEmptyValuesAndUnusableFoldersAreUsageErrors) {
+  for (const char* arguments : {"/X", "/S /Silent", "setup", "/LOG=", "/D=", "/D=   ", "/D=PureBasic",
+                                "/D=\\PureBasic", "/D=1:\\PureBasic", "\"/D=C:\\x\" /S", "/D=C:\\a|b"}) {
+    SCOPED_TRACE(arguments);
+    EXPECT_TRUE(ParseCommandLine(arguments).usageError);
+  }
+  // The log file still receives the usage text when the bad switch comes first.
+  EXPECT_STREQ(ParseCommandLine("/X /LOG=a.log").logPath.c_str(), "a.log");
+}
+
+TEST(UnattendedRun, TakesTheActionTheDialogOffersOrItsRefusal) {
+  struct Case {
+    int32_t version;
+    const char* date;
+    int32_t result;
+    const char* refusal;
+  };
+  for (const Case& c : {Case{0, "", 1, ""}, Case{1005, "01.02.2007", 2, ""}, Case{1007, "13.09.2007", 3, ""},
+                        Case{1007, "12.09.2007", 4, ""}, Case{1008, "01.01.2000", 0, kRefusalOlderSetup}}) {
+    RunState run;
+    SetReleaseConstants(run);
+    DeriveVersionNumber(run);
+    run.installedVersion = c.version;
+    run.installedDate = c.date;
+    const UnattendedAction action = ChooseUnattendedAction(run);
+    EXPECT_EQ(action.dialogResult, c.result) << c.version << " " << c.date;
+    EXPECT_STREQ(action.refusal, c.refusal);
+  }
 }

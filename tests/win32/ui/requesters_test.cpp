@@ -20,13 +20,12 @@ struct Seen {
 };
 
 // Waits for the requester of the given thread, notes what it sees and presses the button with that id.
-std::thread Answer(DWORD thread, int buttonId, HWND other, HWND foreground, Seen* seen,
-                   const char* screenshot = nullptr) {
+// For a folder browser, first waits until it shows a folder below a drive selected (desktop, computer, drive ...).
+std::thread Answer(DWORD thread, int buttonId, HWND other, HWND foreground, Seen* seen, bool browser = false) {
   return std::thread([=] {
     seen->dialog = FindThreadWindow(thread, "#32770");
     if (!seen->dialog) return;
-    Sleep(300);  // let the browser preselect its folder
-    if (screenshot) ui::SaveScreenshot(screenshot);
+    if (browser) ui::WaitUntil([&] { return ui::FolderBrowserSelection(seen->dialog).size() >= 3; });
     seen->owner = GetWindow(seen->dialog, GW_OWNER);
     seen->otherWindowDisabled = other && !IsWindowEnabled(other);
     seen->foregroundEnabled = foreground && IsWindowEnabled(foreground);
@@ -62,7 +61,7 @@ protected:
 
 TEST_F(Requesters, FolderChosenAtDriveRootEndsWithOneBackslash) {
   Seen seen;
-  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen, "folder_browser");
+  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen, true);
   const Text chosen = RequestFolder("Bitte das PureBasic-Verzeichnis wählen", "C:\\");
   answer.join();
   ASSERT_NE(seen.dialog, nullptr);
@@ -78,7 +77,7 @@ TEST_F(Requesters, FolderWithTrailingBackslashIsPreselectedAndReturnedWithOne) {
   char windows[MAX_PATH] = {};
   ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 3u);
   Seen seen;
-  std::thread answer = Answer(thread_, IDOK, nullptr, nullptr, &seen);
+  std::thread answer = Answer(thread_, IDOK, nullptr, nullptr, &seen, true);
   const Text chosen = RequestFolder("Ordner", Text(windows) + Text("\\"));
   answer.join();
   ASSERT_NE(seen.dialog, nullptr);
@@ -97,7 +96,7 @@ TEST_F(Requesters, FolderCancelledGivesEmptyText) {
 
 TEST_F(Requesters, MessageBoxShowsTitleAndLinesAndClosesWithOk) {
   Seen seen;
-  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen, "message_box");
+  std::thread answer = Answer(thread_, IDOK, WindowHandle(60), WindowHandle(61), &seen);
   const int result = ShowMessage("Abbruch", "falscher Pfad - bitte wiederholen\rzweite Zeile");
   answer.join();
   ASSERT_NE(seen.dialog, nullptr);

@@ -40,7 +40,6 @@ TEST(WindowOpen, CentredOnScreenOwnedByParentWithCaptionOnly) {
   EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
   DrainEvents();
-  ui::SaveScreenshot("window_centred");
   WindowClose(11);
   WindowClose(10);
   // The handle of a window that is not open is 0, so a window opened with it has no owner.

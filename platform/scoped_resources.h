@@ -1,0 +1,146 @@
+#pragma once
+// Scoped Windows resources: each owner closes what it holds when it goes out of scope, on every path.
+// Owners are move-only; Release() hands the value on without closing it.
+#include <windows.h>
+#include <objbase.h>
+
+#include <utility>
+
+// A value and the way to close it. Closer has static bool Holds(Value) (whether there is anything to close)
+// and static void Close(Value).
+template <typename Value, typename Closer>
+class Scoped {
+public:
+  Scoped() = default;
+  explicit Scoped(Value value) : value_(value) {}
+  ~Scoped() { Reset(); }
+  Scoped(Scoped&& other) noexcept : value_(other.Release()) {}
+  Scoped& operator=(Scoped&& other) noexcept {
+    if (this != &other) Reset(other.Release());
+    return *this;
+  }
+  Scoped(const Scoped&) = delete;
+  Scoped& operator=(const Scoped&) = delete;
+
+  Value get() const { return value_; }
+  explicit operator bool() const { return Closer::Holds(value_); }
+  // For calls that return the value through an out parameter; closes what was held before.
+  Value* Receive() {
+    Reset();
+    return &value_;
+  }
+  Value Release() { return std::exchange(value_, Value{}); }
+  void Reset(Value value = Value{}) {
+    if (Closer::Holds(value_)) Closer::Close(value_);
+    value_ = value;
+  }
+
+private:
+  Value value_{};
+};
+
+namespace scoped_closers {
+
+struct Handle {
+  // Some calls report failure as null, others as INVALID_HANDLE_VALUE: neither is closed.
+  static bool Holds(HANDLE handle) { return handle && handle != INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+
+template <typename Object>
+struct GdiObject {
+  static bool Holds(Object object) { return object != nullptr; }
+  static void Close(Object object) { DeleteObject(object); }
+};
+
+struct MemoryDc {
+  static bool Holds(HDC dc) { return dc != nullptr; }
+  static void Close(HDC dc) { DeleteDC(dc); }
+};
+
+struct Key {
+  static bool Holds(HKEY key) { return key != nullptr; }
+  static void Close(HKEY key) { RegCloseKey(key); }
+};
+
+struct HeapBlock {
+  static bool Holds(void* block) { return block != nullptr; }
+  static void Close(void* block) { HeapFree(GetProcessHeap(), 0, block); }
+};
+
+struct Library {
+  static bool Holds(HMODULE library) { return library != nullptr; }
+  static void Close(HMODULE library) { FreeLibrary(library); }
+};
+
+}  // namespace scoped_closers
+
+using ScopedHandle = Scoped<HANDLE, scoped_closers::Handle>;
+template <typename Object = HGDIOBJ>
+using ScopedGdiObject = Scoped<Object, scoped_closers::GdiObject<Object>>;
+// A context from CreateCompatibleDC (or CreateDC).
+using ScopedMemoryDc = Scoped<HDC, scoped_closers::MemoryDc>;
+using ScopedKey = Scoped<HKEY, scoped_closers::Key>;
+// A block from HeapAlloc on the process heap.
+using ScopedHeapBlock = Scoped<void*, scoped_closers::HeapBlock>;
+using ScopedLibrary = Scoped<HMODULE, scoped_closers::Library>;
+
+// A window's device context from GetDC (null window: the screen), given back with ReleaseDC.
+class ScopedWindowDc {
+public:
+  explicit ScopedWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~ScopedWindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  ScopedWindowDc(ScopedWindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  ScopedWindowDc& operator=(ScopedWindowDc&&) = delete;
+  ScopedWindowDc(const ScopedWindowDc&) = delete;
+  ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+  HWND window_;
+  HDC dc_;
+};
+
+// An object selected into a device context; the one it replaced is selected again at the end.
+class ScopedSelection {
+public:
+  ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
+  ~ScopedSelection() {
+    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+  ScopedSelection(ScopedSelection&& other) noexcept
+      : dc_(other.dc_), previous_(std::exchange(other.previous_, nullptr)) {}
+  ScopedSelection& operator=(ScopedSelection&&) = delete;
+  ScopedSelection(const ScopedSelection&) = delete;
+  ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+  // Whether the object was selected.
+  explicit operator bool() const { return previous_ && previous_ != HGDI_ERROR; }
+
+private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// COM for this thread: CoUninitialize only follows a CoInitialize that succeeded (S_OK or S_FALSE).
+class ScopedCom {
+public:
+  ScopedCom() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ScopedCom() {
+    if (started_) CoUninitialize();
+  }
+  ScopedCom(ScopedCom&& other) noexcept : started_(std::exchange(other.started_, false)) {}
+  ScopedCom& operator=(ScopedCom&&) = delete;
+  ScopedCom(const ScopedCom&) = delete;
+  ScopedCom& operator=(const ScopedCom&) = delete;
+
+  explicit operator bool() const { return started_; }
+
+private:
+  bool started_;
+};
