@@ -8,6 +8,8 @@ function(velkor_product_flags target)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
     # Link-time optimisation for the exe; fat objects let the test programs link the same libraries plainly.
     target_compile_options(${target} PRIVATE -flto -ffat-lto-objects)
+    # Functions called from one place stay functions: inlined into their callers they made the exe larger.
+    target_compile_options(${target} PRIVATE -fno-inline-functions-called-once)
     target_link_libraries(${target} PUBLIC velkor_win_definitions)
   endif()
 endfunction()
