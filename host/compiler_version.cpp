@@ -5,6 +5,7 @@
 #include "host/compiler_path.h"
 #include "host/compiler_version.h"
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "registry/host_lookup.h"
 
 namespace {
@@ -47,6 +48,18 @@ private:
   char* block_;
 };
 
+// An initialised attribute list, deleted again before its memory goes.
+class AttributeList {
+public:
+  explicit AttributeList(LPPROC_THREAD_ATTRIBUTE_LIST list) : list_(list) {}
+  AttributeList(const AttributeList&) = delete;
+  AttributeList& operator=(const AttributeList&) = delete;
+  ~AttributeList() { DeleteProcThreadAttributeList(list_); }
+
+private:
+  LPPROC_THREAD_ATTRIBUTE_LIST list_;
+};
+
 // One read of up to 500 bytes; a read that delivers bytes replaces the banner line. False once the pipe is done.
 bool ReadBlock(HANDLE pipe, char* buffer, Text& bannerLine) {
   DWORD count = 0;
@@ -55,40 +68,83 @@ bool ReadBlock(HANDLE pipe, char* buffer, Text& bannerLine) {
   return true;
 }
 
-// Reads the compiler's output until the compiler has gone and the pipe is empty, or every writer has closed it.
-// Reads happen only when the pipe holds bytes, so a compiler that never ends, or a child of it that keeps the
-// write end, cannot hold the installer beyond the bound.
+// Reads what the pipe holds at this moment and no more, so a writer that keeps printing cannot hold the reader.
+void ReadWhatIsThere(HANDLE pipe, char* buffer, Text& bannerLine) {
+  DWORD left = 0;
+  if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &left, nullptr)) return;
+  while (left > 0) {
+    DWORD count = 0;
+    if (!ReadFile(pipe, buffer, left < kReadSize ? left : kReadSize, &count, nullptr) || count == 0) return;
+    bannerLine = BannerLineFromBlock(buffer, static_cast<int>(count));
+    left = count < left ? left - count : 0;
+  }
+}
+
+// Ended compilers get a moment to be gone, so that everything they wrote is in the pipe.
+void EndCompiler(HANDLE process) {
+  TerminateProcess(process, 1);
+  WaitForSingleObject(process, kEndWaitMs);
+}
+
+// Reads the compiler's output until the compiler has gone and the pipe is empty, or every writer has closed it,
+// or the bound has passed, whether output keeps coming or not. Reads happen only when the pipe holds bytes, so a
+// compiler that never ends, or a child of it that keeps the write end, cannot hold the installer beyond the bound.
 Text ReadUntilDone(HANDLE pipe, HANDLE process, char* buffer) {
   Text bannerLine;
   const DWORD started = GetTickCount();
-  bool ended = false;
   for (;;) {
     // Asked before the pipe: when the compiler was gone already, all it wrote is in the pipe.
-    const bool gone = ended || WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    const bool gone = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
     DWORD available = 0;
     if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
       // With every writer gone a read no longer waits: it hands out what is left, then fails.
       if (GetLastError() == ERROR_BROKEN_PIPE) {
         while (ReadBlock(pipe, buffer, bannerLine)) {
         }
+      } else {
+        EndCompiler(process);
       }
+      return bannerLine;
+    }
+    if (available == 0 && gone) return bannerLine;
+    const DWORD waited = GetTickCount() - started;
+    if (waited >= kQueryBoundMs) {
+      EndCompiler(process);
+      ReadWhatIsThere(pipe, buffer, bannerLine);
       return bannerLine;
     }
     if (available > 0) {
       ReadBlock(pipe, buffer, bannerLine);
-      continue;
+    } else {
+      const DWORD left = kQueryBoundMs - waited;
+      WaitForSingleObject(process, left < kPollMs ? left : kPollMs);
     }
-    if (gone) return bannerLine;
-    const DWORD waited = GetTickCount() - started;
-    if (waited >= kQueryBoundMs) {
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, kEndWaitMs);
-      ended = true;
-      continue;
-    }
-    const DWORD left = kQueryBoundMs - waited;
-    WaitForSingleObject(process, left < kPollMs ? left : kPollMs);
   }
+}
+
+// Starts the compiler hidden, its output on the pipe's write end. It inherits that handle and no other: any other
+// inheritable handle of the installer, the single-instance marker among them, would otherwise live on in whatever
+// process the compiler leaves behind.
+bool StartCompiler(Text commandLine, HANDLE writeEnd, SECURITY_ATTRIBUTES& inheritable, PROCESS_INFORMATION& child) {
+  SIZE_T listSize = 0;
+  InitializeProcThreadAttributeList(nullptr, 1, 0, &listSize);
+  HeapBlock listBlock(static_cast<int>(listSize));
+  const auto list = static_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(static_cast<void*>(listBlock.get()));
+  if (!list || !InitializeProcThreadAttributeList(list, 1, 0, &listSize)) return false;
+  AttributeList attributes(list);
+  if (!UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &writeEnd, sizeof writeEnd, nullptr,
+                                 nullptr))
+    return false;
+
+  STARTUPINFOEXA startup{};
+  startup.StartupInfo.cb = sizeof startup;
+  startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+  startup.StartupInfo.wShowWindow = SW_HIDE;
+  startup.StartupInfo.hStdOutput = writeEnd;
+  startup.lpAttributeList = list;
+  return CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable, TRUE,
+                        NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
+                        &startup.StartupInfo, &child) != FALSE;
 }
 }  // namespace
 
@@ -107,18 +163,8 @@ Text ReadCompilerBanner(const Text& compilerPath) {
   // Only the write end belongs in the compiler: a read end held there would keep the pipe open for its writers.
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
-  startup.hStdOutput = writeEnd;
-
-  Text commandLine = Text("\"") + compilerPath + "\" /VERSION";
   PROCESS_INFORMATION child{};
-  if (!CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable, TRUE,
-                      NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &child)) {
-    return Text();
-  }
+  if (!StartCompiler(Text("\"") + compilerPath + "\" /VERSION", writeEnd, inheritable, child)) return Text();
   OwnedHandle process(child.hProcess);
   OwnedHandle thread(child.hThread);
   // Without the installer's copy the pipe breaks as soon as the compiler's side is closed.

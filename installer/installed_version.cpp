@@ -5,11 +5,14 @@
 #include "installer/object_numbers.h"
 #include "installer/release_constants.h"
 #include "platform/files.h"
+#include "registry/lookup_rules.h"
 #include "registry/registry_access.h"
 
 void LookUpInstalledVersion(RunState& run) {
   const Text legacyPath = run.installRoot + run.examplesFolder + kLegacyVersionFileName;
-  if (FileOpenRead(kDriverFile, legacyPath)) {
+  // Without a PureBasic directory the path would lead into the current folder: a stranger's file there must
+  // neither steer the dialog nor be deleted.
+  if (IsAbsoluteDirectory(run.installRoot) && FileOpenRead(kDriverFile, legacyPath)) {
     run.installedVersion = TextToNumber(FileReadLine(kDriverFile));
     run.installedDate = FileReadLine(kDriverFile);
     FileClose(kDriverFile);

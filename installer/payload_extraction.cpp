@@ -6,6 +6,7 @@
 #include "installer/payload_catalogue.h"
 #include "installer/progress_window.h"
 #include "platform/files.h"
+#include "platform/pause.h"
 
 namespace {
 

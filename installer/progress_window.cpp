@@ -9,6 +9,7 @@
 #include "installer/payload_extraction.h"
 #include "installer/unattended_run.h"
 #include "platform/files.h"
+#include "platform/pause.h"
 #include "platform/window_services.h"
 
 namespace {
@@ -22,14 +23,15 @@ constexpr int kPauseBeforeRestart = 500;
   EndRun(run, kExitNotInstalled);
 }
 
-// Caption only, centred on the screen, owned by the background window while that is open.
-void OpenProgressWindow(const RunState& run) {
+// Caption only, centred on the screen, owned by the background window while that is open. Returns whether
+// "Fertig" exists: without it nothing could ever end the final wait.
+bool OpenProgressWindow(const RunState& run) {
   if (!WindowOpen(kProgressWindow, 0, 0, 300, 284, kProgressTitle, kWindowCentreScreen | WS_CAPTION,
                   WindowHandle(kBackgroundWindow)))
     EndWithoutProgressWindow(run);
   if (!ControlListBegin(WindowHandle(kProgressWindow))) EndWithoutProgressWindow(run);
   EditorCreate(kLogControl, 10, 10, 280, 230, ES_READONLY);
-  ButtonCreate(kFinishControl, 10, 250, 280, 24, kFinishButton);
+  return ButtonCreate(kFinishControl, 10, 250, 280, 24, kFinishButton) != 0;
 }
 
 // Only "Fertig" ends the wait: the window has no close box, and every other event is ignored.
@@ -61,8 +63,8 @@ void InstallAndRecord(RunState& run) {
 }
 
 void RunInstallation(RunState& run) {
-  OpenProgressWindow(run);
+  const bool finishButton = OpenProgressWindow(run);
   InstallAndRecord(run);
   ShowInstallLog(run);
-  WaitForFinish(run);
+  if (finishButton) WaitForFinish(run);
 }

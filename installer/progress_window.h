@@ -1,7 +1,8 @@
 #pragma once
 #include "installer/run_state.h"
 
-// Opens the progress window, installs, records, asks the compiler to restart and waits for "Fertig".
+// Opens the progress window, installs, records, asks the compiler to restart and waits for "Fertig" (when it
+// could be created).
 // Ends the program itself when the window cannot be built.
 void RunInstallation(RunState& run);
 // The installation without its window: the log, the payload, the record and the restart request. A silent run

@@ -38,6 +38,70 @@ uint32_t FromPalette(const BitmapPicture& picture, uint32_t index) {
   return entry[0] | (uint32_t(entry[1]) << 8) | (uint32_t(entry[2]) << 16);
 }
 
+// What the info header holds besides the picture's own fields.
+struct HeaderFields {
+  uint32_t compression = kUncompressed;
+  uint32_t coloursUsed = 0;
+};
+
+// Size and depth from the core (12-byte) header or an info header (40 bytes and more).
+bool ReadSizeAndDepth(const unsigned char* header, uint32_t headerBytes, BitmapPicture* result,
+                      HeaderFields* fields) {
+  int64_t height;
+  if (headerBytes == kCoreHeaderBytes) {
+    result->width = static_cast<int32_t>(Read16(header + 4));
+    height = Read16(header + 6);
+    result->bitsPerPixel = static_cast<int>(Read16(header + 10));
+    result->paletteEntryBytes = 3;
+  } else {
+    result->width = static_cast<int32_t>(Read32(header + 4));
+    height = static_cast<int32_t>(Read32(header + 8));
+    result->bitsPerPixel = static_cast<int>(Read16(header + 14));
+    fields->compression = Read32(header + 16);
+    fields->coloursUsed = Read32(header + 32);
+    result->paletteEntryBytes = 4;
+  }
+  result->topDown = height < 0;
+  if (height < 0) height = -height;
+  if (result->width <= 0 || height <= 0 || result->width > kBitmapMaxSide || height > kBitmapMaxSide) return false;
+  if (int64_t(result->width) * height > kBitmapMaxPixels) return false;
+  result->height = static_cast<int32_t>(height);
+  return ValidDepth(result->bitsPerPixel);
+}
+
+// The colour masks of 16- and 32-bit pixels. Masks that follow a 40-byte header move the colour table.
+bool ReadMasks(const unsigned char* bytes, uint64_t limit, uint32_t headerBytes, uint32_t compression,
+               BitmapPicture* result, uint64_t* tableOffset) {
+  if (compression == kBitFields) {
+    if (result->bitsPerPixel != 16 && result->bitsPerPixel != 32) return false;
+    // The masks follow the 40-byte header, or sit inside the larger ones at the same place.
+    const uint64_t masksOffset = kFileHeaderBytes + kInfoHeaderBytes;
+    if (masksOffset + 12 > limit) return false;
+    for (int i = 0; i < 3; ++i) result->masks[i] = Read32(bytes + masksOffset + 4 * i);
+    result->masked = true;
+    if (headerBytes == kInfoHeaderBytes) *tableOffset += 12;
+  } else if (compression != kUncompressed) {
+    return false;
+  } else if (result->bitsPerPixel == 16) {
+    result->masks[0] = 0x7C00;
+    result->masks[1] = 0x03E0;
+    result->masks[2] = 0x001F;
+    result->masked = true;
+  }
+  return true;
+}
+
+// The colour table of pictures of 8 bits or fewer per pixel.
+bool ReadPalette(const unsigned char* bytes, uint64_t limit, uint64_t tableOffset, uint32_t coloursUsed,
+                 BitmapPicture* result) {
+  if (result->bitsPerPixel > 8) return true;
+  const uint32_t most = uint32_t(1) << result->bitsPerPixel;
+  result->paletteEntries = static_cast<int>(coloursUsed == 0 || coloursUsed > most ? most : coloursUsed);
+  if (tableOffset + uint64_t(result->paletteEntries) * uint32_t(result->paletteEntryBytes) > limit) return false;
+  result->palette = bytes + tableOffset;
+  return true;
+}
+
 }  // namespace
 
 bool BitmapExamine(const void* file, uint32_t size, BitmapPicture* picture) {
@@ -52,55 +116,13 @@ bool BitmapExamine(const void* file, uint32_t size, BitmapPicture* picture) {
     return false;
   if (kFileHeaderBytes + headerBytes > limit) return false;
 
-  const unsigned char* header = bytes + kFileHeaderBytes;
   BitmapPicture result;
-  int64_t height;
-  uint32_t compression = kUncompressed;
-  uint32_t coloursUsed = 0;
-  if (headerBytes == kCoreHeaderBytes) {
-    result.width = static_cast<int32_t>(Read16(header + 4));
-    height = Read16(header + 6);
-    result.bitsPerPixel = static_cast<int>(Read16(header + 10));
-    result.paletteEntryBytes = 3;
-  } else {
-    result.width = static_cast<int32_t>(Read32(header + 4));
-    height = static_cast<int32_t>(Read32(header + 8));
-    result.bitsPerPixel = static_cast<int>(Read16(header + 14));
-    compression = Read32(header + 16);
-    coloursUsed = Read32(header + 32);
-    result.paletteEntryBytes = 4;
-  }
-  result.topDown = height < 0;
-  if (height < 0) height = -height;
-  if (result.width <= 0 || height <= 0 || result.width > kBitmapMaxSide || height > kBitmapMaxSide) return false;
-  if (int64_t(result.width) * height > kBitmapMaxPixels) return false;
-  result.height = static_cast<int32_t>(height);
-  if (!ValidDepth(result.bitsPerPixel)) return false;
-
+  HeaderFields fields;
   uint64_t tableOffset = kFileHeaderBytes + headerBytes;
-  if (compression == kBitFields) {
-    if (result.bitsPerPixel != 16 && result.bitsPerPixel != 32) return false;
-    // The masks follow the 40-byte header, or sit inside the larger ones at the same place.
-    const uint64_t masksOffset = kFileHeaderBytes + kInfoHeaderBytes;
-    if (masksOffset + 12 > limit) return false;
-    for (int i = 0; i < 3; ++i) result.masks[i] = Read32(bytes + masksOffset + 4 * i);
-    result.masked = true;
-    if (headerBytes == kInfoHeaderBytes) tableOffset += 12;
-  } else if (compression != kUncompressed) {
+  if (!ReadSizeAndDepth(bytes + kFileHeaderBytes, headerBytes, &result, &fields) ||
+      !ReadMasks(bytes, limit, headerBytes, fields.compression, &result, &tableOffset) ||
+      !ReadPalette(bytes, limit, tableOffset, fields.coloursUsed, &result))
     return false;
-  } else if (result.bitsPerPixel == 16) {
-    result.masks[0] = 0x7C00;
-    result.masks[1] = 0x03E0;
-    result.masks[2] = 0x001F;
-    result.masked = true;
-  }
-
-  if (result.bitsPerPixel <= 8) {
-    const uint32_t most = uint32_t(1) << result.bitsPerPixel;
-    result.paletteEntries = static_cast<int>(coloursUsed == 0 || coloursUsed > most ? most : coloursUsed);
-    if (tableOffset + uint64_t(result.paletteEntries) * uint32_t(result.paletteEntryBytes) > limit) return false;
-    result.palette = bytes + tableOffset;
-  }
 
   const int64_t rowBytes = (int64_t(result.width) * result.bitsPerPixel + 31) / 32 * 4;
   if (pixelOffset < kFileHeaderBytes + headerBytes) return false;

@@ -5,9 +5,11 @@
 
 #include "platform/window_layer.h"
 
-static constexpr char kContainerClass[] = "ContainerClass_Layer";
+namespace {
 
-static LRESULT CALLBACK ContainerProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+constexpr char kContainerClass[] = "ContainerClass_Layer";
+
+LRESULT CALLBACK ContainerProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -27,7 +29,7 @@ static LRESULT CALLBACK ContainerProc(HWND handle, UINT message, WPARAM wParam, 
   return DefWindowProcA(handle, message, wParam, lParam);
 }
 
-static bool RegisterContainerClass() {
+bool RegisterContainerClass() {
   static bool registered = false;
   if (registered) return true;
   WNDCLASSA containerClass{};
@@ -40,6 +42,8 @@ static bool RegisterContainerClass() {
   registered = RegisterClassA(&containerClass) != 0;
   return registered;
 }
+
+}  // namespace
 
 intptr_t ContainerCreate(int number, int x, int y, int width, int height, uint32_t flags) {
   if (!RegisterContainerClass()) return 0;

@@ -1,27 +1,92 @@
 // Numbered controls: the current control parent, the default control font, and the standard control kinds.
 #include <windows.h>
 
+#include "platform/scoped_resources.h"
 #include "platform/window_layer.h"
 
+namespace {
+
+// Styles of the standard controls.
+constexpr DWORD kEditorStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                               ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
+constexpr DWORD kTextStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
+constexpr DWORD kFrameStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX;
+// ControlCreate adds WS_GROUP to the first option box of a run.
+constexpr DWORD kOptionStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON;
+constexpr DWORD kCheckBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
+// STM_SETIMAGE takes a bitmap only from a static of the bitmap type.
+constexpr DWORD kImageStyle = WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_BITMAP;
+
 // The stack of control parents: the window of ControlListBegin below the containers created since.
-static HandleList gParents;
-static HFONT gDefaultFont = nullptr;  // null: the system's default GUI font
-static HMODULE gEditorLibrary = nullptr;
-static const char* gEditorClass = nullptr;
+HandleList gParents;
+HFONT gDefaultFont = nullptr;  // null: the system's default GUI font
+ScopedLibrary gEditorLibrary;
+const char* gEditorClass = nullptr;
 // The control created last, to tell whether an option box continues a run of option boxes.
-static ControlKind gLastKind = ControlKind::Text;
-static HWND gLastParent = nullptr;
-static int gLastGroup = 0;
-static int gGroupCount = 0;
+ControlKind gLastKind = ControlKind::Text;
+HWND gLastParent = nullptr;
+int gLastGroup = 0;
+int gGroupCount = 0;
 
-static bool ParentPush(HWND parent) { return gParents.Add(parent); }
+HWND CurrentParent() { return gParents.count ? gParents.items[gParents.count - 1] : nullptr; }
 
-void ControlParentPush(HWND parent) { ParentPush(parent); }
+// A container that goes takes its place in the parent stack with it, and the containers pushed after it,
+// which lay inside it: the parent below it is current again.
+void ParentsForget(HWND container) {
+  for (int i = 0; i < gParents.count; ++i) {
+    if (gParents.items[i] != container) continue;
+    gParents.count = i;
+    return;
+  }
+}
+
+HWND Handle(int number) {
+  LayerControl* control = ControlFind(number);
+  return control ? control->handle : nullptr;
+}
+
+void ControlDestroy(int number) {
+  LayerControl* control = gLayerControls.Find(number);
+  if (!control) return;
+  ParentsForget(control->handle);
+  if (control->handle && IsWindow(control->handle)) DestroyWindow(control->handle);
+  gLayerControls.Remove(number);
+  ControlsForgetDestroyed();
+}
+
+HFONT DefaultFont() {
+  return gDefaultFont ? gDefaultFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// The rich-edit library is loaded once, from the system folder only.
+const char* EditorClass() {
+  if (!gEditorClass) {
+    if (gEditorLibrary.Reset(SystemLibraryLoad("RICHED20.DLL")); gEditorLibrary) {
+      gEditorClass = "RichEdit20A";
+    } else if (gEditorLibrary.Reset(SystemLibraryLoad("RICHED32.DLL")); gEditorLibrary) {
+      gEditorClass = "RichEdit";
+    }
+  }
+  return gEditorClass;
+}
+
+intptr_t Create(int number, const char* className, const Text& text, DWORD style, int x, int y, int width,
+                int height, ControlKind kind) {
+  int assigned = number;
+  const HWND handle =
+      ControlCreate(number, className, text.c_str(), style, 0, x, y, width, height, kind, &assigned);
+  return ControlCreated(number, assigned, handle);
+}
+
+}  // namespace
+
+void ControlParentPush(HWND parent) { gParents.Add(parent); }
 
 HWND ControlListBegin(HWND window) {
   if (!window || !IsWindow(window)) return nullptr;
   gParents.count = 0;
-  return ParentPush(window) ? window : nullptr;
+  return gParents.Add(window) ? window : nullptr;
 }
 
 void ControlListEnd() {
@@ -31,11 +96,6 @@ void ControlListEnd() {
 LayerControl* ControlFind(int number) {
   LayerControl* control = gLayerControls.Find(number);
   return control && control->handle && IsWindow(control->handle) ? control : nullptr;
-}
-
-static HWND Handle(int number) {
-  LayerControl* control = ControlFind(number);
-  return control ? control->handle : nullptr;
 }
 
 int ControlNumberOf(HWND handle) {
@@ -52,23 +112,12 @@ void ControlsForgetDestroyed() {
   }
 }
 
-static void ControlDestroy(int number) {
-  LayerControl* control = gLayerControls.Find(number);
-  if (!control) return;
-  if (control->handle && IsWindow(control->handle)) DestroyWindow(control->handle);
-  gLayerControls.Remove(number);
-  ControlsForgetDestroyed();
-}
-
-static HFONT DefaultFont() {
-  return gDefaultFont ? gDefaultFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 HWND ControlCreate(int number, const char* className, const char* text, DWORD style, DWORD exStyle, int x, int y,
                    int width, int height, ControlKind kind, int* assigned) {
-  const HWND parent = gParents.count ? gParents.items[gParents.count - 1] : nullptr;
-  if (!parent || !IsWindow(parent)) return nullptr;
+  // The old control goes first: it may be the current parent, which then gives way to the one below it.
   if (number != kFreshNumber) ControlDestroy(number);
+  const HWND parent = CurrentParent();
+  if (!parent || !IsWindow(parent)) return nullptr;
   LayerControl* control = gLayerControls.Add(number, assigned);
   if (!control) return nullptr;
   control->kind = kind;
@@ -102,21 +151,8 @@ intptr_t ControlCreated(int number, int assigned, HWND handle) {
   return number == kFreshNumber ? assigned : reinterpret_cast<intptr_t>(handle);
 }
 
-// The rich-edit library is loaded once, from the system folder only.
-static const char* EditorClass() {
-  if (!gEditorClass) {
-    if ((gEditorLibrary = SystemLibraryLoad("RICHED20.DLL"))) {
-      gEditorClass = "RichEdit20A";
-    } else if ((gEditorLibrary = SystemLibraryLoad("RICHED32.DLL"))) {
-      gEditorClass = "RichEdit";
-    }
-  }
-  return gEditorClass;
-}
-
 void EditorLibraryRelease() {
-  if (gEditorLibrary) FreeLibrary(gEditorLibrary);
-  gEditorLibrary = nullptr;
+  gEditorLibrary.Reset();
   gEditorClass = nullptr;
 }
 
@@ -124,46 +160,40 @@ intptr_t EditorCreate(int number, int x, int y, int width, int height, uint32_t 
   const char* className = EditorClass();
   if (!className) return 0;
   int assigned = number;
-  const HWND handle = ControlCreate(number, className, "", 0x503111C4 | flags, WS_EX_CLIENTEDGE, x, y, width,
+  const HWND handle = ControlCreate(number, className, "", kEditorStyle | flags, WS_EX_CLIENTEDGE, x, y, width,
                                     height, ControlKind::Editor, &assigned);
   return ControlCreated(number, assigned, handle);
 }
 
-static intptr_t Create(int number, const char* className, const Text& text, DWORD style, int x, int y,
-                       int width, int height, ControlKind kind) {
-  int assigned = number;
-  const HWND handle =
-      ControlCreate(number, className, text.c_str(), style, 0, x, y, width, height, kind, &assigned);
-  return ControlCreated(number, assigned, handle);
-}
-
 intptr_t ButtonCreate(int number, int x, int y, int width, int height, const Text& text) {
-  return Create(number, "Button", text, 0x50030000 | BS_PUSHBUTTON, x, y, width, height, ControlKind::Button);
+  return Create(number, "Button", text, kButtonStyle, x, y, width, height, ControlKind::Button);
 }
 
 intptr_t TextCreate(int number, int x, int y, int width, int height, const Text& text) {
-  return Create(number, "Static", text, 0x50020000 | SS_LEFT, x, y, width, height, ControlKind::Text);
+  return Create(number, "Static", text, kTextStyle, x, y, width, height, ControlKind::Text);
 }
 
 intptr_t FrameCreate(int number, int x, int y, int width, int height, const Text& text) {
-  return Create(number, "Button", text, 0x50020007, x, y, width, height, ControlKind::Frame);
+  return Create(number, "Button", text, kFrameStyle, x, y, width, height, ControlKind::Frame);
 }
 
 intptr_t OptionCreate(int number, int x, int y, int width, int height, const Text& text) {
-  // ControlCreate adds WS_GROUP to the first option box of a run.
-  return Create(number, "Button", text, 0x50010009, x, y, width, height, ControlKind::Option);
+  return Create(number, "Button", text, kOptionStyle, x, y, width, height, ControlKind::Option);
 }
 
 intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, const Text& text) {
-  return Create(number, "Button", text, 0x50030003, x, y, width, height, ControlKind::CheckBox);
+  return Create(number, "Button", text, kCheckBoxStyle, x, y, width, height, ControlKind::CheckBox);
 }
 
 intptr_t ImageControlCreate(int number, int x, int y, int width, int height, HBITMAP image) {
-  // STM_SETIMAGE takes a bitmap only from a static of the bitmap type.
   int assigned = number;
-  const HWND handle = ControlCreate(number, "STATIC", "", 0x50000100 | SS_BITMAP, 0, x, y, width, height,
-                                    ControlKind::Image, &assigned);
-  if (handle) SendMessageA(handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
+  const HWND handle =
+      ControlCreate(number, "STATIC", "", kImageStyle, 0, x, y, width, height, ControlKind::Image, &assigned);
+  if (handle) {
+    SendMessageA(handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image));
+    // A bitmap static takes the bitmap's size: the control keeps the one asked for.
+    SetWindowPos(handle, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return ControlCreated(number, assigned, handle);
 }
 
@@ -188,24 +218,24 @@ int ControlState(int number) {
   return handle && SendMessageA(handle, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
-void ControlSetState(int number, int state) {
+void ControlSetState(int number, bool checked) {
   LayerControl* control = ControlFind(number);
   if (!control) return;
-  if (control->kind == ControlKind::Option && state) {
+  if (control->kind == ControlKind::Option && checked) {
     for (int i = 0; i < gLayerControls.Count(); ++i) {
       const LayerControl* other = gLayerControls.ObjectAt(i);
       if (other->kind == ControlKind::Option && other->optionGroup == control->optionGroup)
         SendMessageA(other->handle, BM_SETCHECK, BST_UNCHECKED, 0);
     }
   }
-  SendMessageA(control->handle, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageA(control->handle, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void ControlDisable(int number, int disable) {
+void ControlDisable(int number, bool disable) {
   if (const HWND handle = Handle(number)) EnableWindow(handle, disable ? FALSE : TRUE);
 }
 
-void ControlHide(int number, int hide) {
+void ControlHide(int number, bool hide) {
   if (const HWND handle = Handle(number)) ShowWindow(handle, hide ? SW_HIDE : SW_SHOW);
 }
 

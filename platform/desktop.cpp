@@ -5,16 +5,15 @@
 
 namespace {
 
+// Only the sizes: nothing asks a desktop for its colour depth or refresh rate.
 struct Desktop {
   int width;
   int height;
-  int depth;
-  int frequency;
 };
 
 constexpr int kMostDesktops = 16;
-Desktop desktops[kMostDesktops];
-int desktopCount = 0;
+Desktop gDesktops[kMostDesktops];
+int gDesktopCount = 0;
 
 using EnumDisplayDevicesProcedure = BOOL(WINAPI*)(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD);
 
@@ -27,18 +26,18 @@ EnumDisplayDevicesProcedure FindEnumDisplayDevices() {
 }
 
 void AddDesktop(const Desktop& desktop, bool primary) {
-  if (desktopCount == kMostDesktops) return;
+  if (gDesktopCount == kMostDesktops) return;
   if (primary) {
-    for (int i = desktopCount; i > 0; --i) desktops[i] = desktops[i - 1];
-    desktops[0] = desktop;
+    for (int i = gDesktopCount; i > 0; --i) gDesktops[i] = gDesktops[i - 1];
+    gDesktops[0] = desktop;
   } else {
-    desktops[desktopCount] = desktop;
+    gDesktops[gDesktopCount] = desktop;
   }
-  ++desktopCount;
+  ++gDesktopCount;
 }
 
 void ExamineDisplayDevices(EnumDisplayDevicesProcedure enumDisplayDevices) {
-  for (DWORD index = 0; desktopCount < kMostDesktops; ++index) {
+  for (DWORD index = 0; gDesktopCount < kMostDesktops; ++index) {
     DISPLAY_DEVICEA device{};
     device.cb = sizeof device;
     if (!enumDisplayDevices(nullptr, index, &device, 0)) return;
@@ -48,32 +47,23 @@ void ExamineDisplayDevices(EnumDisplayDevicesProcedure enumDisplayDevices) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
     if (!EnumDisplaySettingsA(device.DeviceName, ENUM_CURRENT_SETTINGS, &mode)) continue;
-    AddDesktop({static_cast<int>(mode.dmPelsWidth), static_cast<int>(mode.dmPelsHeight),
-                static_cast<int>(mode.dmBitsPerPel), static_cast<int>(mode.dmDisplayFrequency)},
+    AddDesktop({static_cast<int>(mode.dmPelsWidth), static_cast<int>(mode.dmPelsHeight)},
                (device.StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE) != 0);
   }
 }
 
-void ExamineScreen() {
-  Desktop screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 0, 0};
-  if (HDC dc = GetDC(nullptr)) {
-    screen.depth = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
-    screen.frequency = GetDeviceCaps(dc, VREFRESH);
-    ReleaseDC(nullptr, dc);
-  }
-  AddDesktop(screen, true);
-}
+void ExamineScreen() { AddDesktop({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, true); }
 
-const Desktop* DesktopAt(int index) { return index >= 0 && index < desktopCount ? &desktops[index] : nullptr; }
+const Desktop* DesktopAt(int index) { return index >= 0 && index < gDesktopCount ? &gDesktops[index] : nullptr; }
 
 }  // namespace
 
 int DesktopExamine() {
-  desktopCount = 0;
+  gDesktopCount = 0;
   if (EnumDisplayDevicesProcedure enumDisplayDevices = FindEnumDisplayDevices())
     ExamineDisplayDevices(enumDisplayDevices);
-  if (desktopCount == 0) ExamineScreen();
-  return desktopCount;
+  if (gDesktopCount == 0) ExamineScreen();
+  return gDesktopCount;
 }
 
 int DesktopWidth(int index) {
@@ -84,14 +74,4 @@ int DesktopWidth(int index) {
 int DesktopHeight(int index) {
   const Desktop* desktop = DesktopAt(index);
   return desktop ? desktop->height : 0;
-}
-
-int DesktopDepth(int index) {
-  const Desktop* desktop = DesktopAt(index);
-  return desktop ? desktop->depth : 0;
-}
-
-int DesktopFrequency(int index) {
-  const Desktop* desktop = DesktopAt(index);
-  return desktop ? desktop->frequency : 0;
 }

@@ -1,8 +1,12 @@
 // Drawing into images: one drawing at a time, on a memory device context that holds the image's bitmap.
 #include <windows.h>
 
+#include <utility>
+
+#include "platform/colours.h"
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
+#include "platform/scoped_resources.h"
 
 namespace {
 
@@ -11,19 +15,17 @@ constexpr int kModeExclusiveOr = 2;
 constexpr int kModeOutlines = 4;
 
 struct Drawing {
-  HDC dc;
-  HBITMAP bitmap;
-  HGDIOBJ previousBitmap;
-  HGDIOBJ previousFont;
-  HGDIOBJ previousPen;
-  HGDIOBJ previousBrush;
-  int mode;
+  ScopedMemoryDc dc;
+  // Members end in reverse order: the selections are restored before the context is deleted.
+  ScopedSelection bitmap;
+  ScopedSelection font;
+  ScopedSelection pen;
+  ScopedSelection brush;
+  HBITMAP target = nullptr;
+  int mode = 0;
 };
 
-Drawing drawing;
-
-// Colour values carry red, green and blue only; a high byte would make Windows read a palette index.
-COLORREF ColourRef(uint32_t colour) { return colour & 0xFFFFFF; }
+Drawing gDrawing;
 
 }  // namespace
 
@@ -31,20 +33,17 @@ HDC DrawBegin(intptr_t target) {
   HBITMAP bitmap = reinterpret_cast<HBITMAP>(target);
   if (!bitmap || !ImageHolds(bitmap)) return nullptr;
   DrawEnd();
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (!dc) return nullptr;
-  HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
-  if (!previousBitmap) {
-    DeleteDC(dc);
-    return nullptr;
-  }
-  drawing.dc = dc;
-  drawing.bitmap = bitmap;
-  drawing.previousBitmap = previousBitmap;
-  drawing.previousFont = SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  drawing.previousPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  drawing.previousBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  drawing.mode = 0;
+  ScopedMemoryDc owned(CreateCompatibleDC(nullptr));
+  const HDC dc = owned.get();
+  ScopedSelection selected(dc, bitmap);
+  if (!selected) return nullptr;
+  gDrawing.dc = std::move(owned);
+  gDrawing.bitmap = std::move(selected);
+  gDrawing.font = ScopedSelection(dc, GetStockObject(SYSTEM_FONT));
+  gDrawing.pen = ScopedSelection(dc, GetStockObject(BLACK_PEN));
+  gDrawing.brush = ScopedSelection(dc, GetStockObject(BLACK_BRUSH));
+  gDrawing.target = bitmap;
+  gDrawing.mode = 0;
   SetTextAlign(dc, TA_UPDATECP);
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, RGB(255, 255, 255));
@@ -54,39 +53,35 @@ HDC DrawBegin(intptr_t target) {
 }
 
 void DrawEnd() {
-  if (!drawing.dc) return;
-  SelectObject(drawing.dc, drawing.previousBrush);
-  SelectObject(drawing.dc, drawing.previousPen);
-  SelectObject(drawing.dc, drawing.previousFont);
-  SelectObject(drawing.dc, drawing.previousBitmap);
-  DeleteDC(drawing.dc);
-  drawing = Drawing{};
+  // Taken out, the drawing ends as it goes out of scope: its owners restore the selections, delete the context.
+  const Drawing ended = std::move(gDrawing);
+  gDrawing.target = nullptr;
 }
 
 void DrawFont(intptr_t fontHandle) {
-  if (!drawing.dc) return;
+  if (!gDrawing.dc) return;
   HGDIOBJ font = fontHandle == -1 ? GetStockObject(SYSTEM_FONT) : reinterpret_cast<HGDIOBJ>(fontHandle);
-  if (GetObjectType(font) == OBJ_FONT) SelectObject(drawing.dc, font);
+  if (GetObjectType(font) == OBJ_FONT) SelectObject(gDrawing.dc.get(), font);
 }
 
 void DrawMode(int mode) {
-  if (!drawing.dc) return;
-  drawing.mode = mode;
-  SetBkMode(drawing.dc, (mode & kModeTransparent) ? TRANSPARENT : OPAQUE);
-  SetROP2(drawing.dc, (mode & kModeExclusiveOr) ? R2_XORPEN : R2_COPYPEN);
+  if (!gDrawing.dc) return;
+  gDrawing.mode = mode;
+  SetBkMode(gDrawing.dc.get(), (mode & kModeTransparent) ? TRANSPARENT : OPAQUE);
+  SetROP2(gDrawing.dc.get(), (mode & kModeExclusiveOr) ? R2_XORPEN : R2_COPYPEN);
 }
 
 int DrawTextAt(int x, int y, const Text& text, uint32_t colour) {
-  if (!drawing.dc) return x;
-  SetTextColor(drawing.dc, ColourRef(colour));
-  MoveToEx(drawing.dc, x, y, nullptr);
-  TextOutA(drawing.dc, 0, 0, text.c_str(), text.length());
+  if (!gDrawing.dc) return x;
+  SetTextColor(gDrawing.dc.get(), ColourRgb(colour));
+  MoveToEx(gDrawing.dc.get(), x, y, nullptr);
+  TextOutA(gDrawing.dc.get(), 0, 0, text.c_str(), text.length());
   POINT end;
-  return GetCurrentPositionEx(drawing.dc, &end) ? end.x : x;
+  return GetCurrentPositionEx(gDrawing.dc.get(), &end) ? end.x : x;
 }
 
 void DrawBox(int x, int y, int width, int height, uint32_t colour) {
-  if (!drawing.dc) return;
+  if (!gDrawing.dc) return;
   if (width < 0) {
     x += width;
     width = -width;
@@ -96,13 +91,13 @@ void DrawBox(int x, int y, int width, int height, uint32_t colour) {
     height = -height;
   }
   if (width == 0 || height == 0) return;
-  HBRUSH brush = CreateSolidBrush(ColourRef(colour));
-  if (!brush) return;
-  HGDIOBJ previous = SelectObject(drawing.dc, brush);
+  const ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(ColourRgb(colour)));
+  const ScopedSelection selected(gDrawing.dc.get(), brush.get());
+  if (!selected) return;
   // Pattern blits cover exactly width × height pixels, so a 1 × 1 box is one pixel.
-  const DWORD operation = (drawing.mode & kModeExclusiveOr) ? PATINVERT : PATCOPY;
-  HDC dc = drawing.dc;
-  if (drawing.mode & kModeOutlines) {
+  const DWORD operation = (gDrawing.mode & kModeExclusiveOr) ? PATINVERT : PATCOPY;
+  const HDC dc = gDrawing.dc.get();
+  if (gDrawing.mode & kModeOutlines) {
     // Four strips that never overlap, so that exclusive-or outlines have no doubled corners.
     PatBlt(dc, x, y, width, 1, operation);
     if (height > 1) PatBlt(dc, x, y + height - 1, width, 1, operation);
@@ -113,17 +108,15 @@ void DrawBox(int x, int y, int width, int height, uint32_t colour) {
   } else {
     PatBlt(dc, x, y, width, height, operation);
   }
-  SelectObject(dc, previous);
-  DeleteObject(brush);
 }
 
-HDC DrawingContextOf(HBITMAP bitmap) { return drawing.dc && drawing.bitmap == bitmap ? drawing.dc : nullptr; }
+HDC DrawingContextOf(HBITMAP bitmap) { return gDrawing.dc && gDrawing.target == bitmap ? gDrawing.dc.get() : nullptr; }
 
 void DrawingRelease(HBITMAP bitmap) {
-  if (drawing.dc && drawing.bitmap == bitmap) DrawEnd();
+  if (gDrawing.dc && gDrawing.target == bitmap) DrawEnd();
 }
 
 void DrawingReleaseFont(HFONT font) {
-  if (drawing.dc && GetCurrentObject(drawing.dc, OBJ_FONT) == font)
-    SelectObject(drawing.dc, GetStockObject(SYSTEM_FONT));
+  if (gDrawing.dc && GetCurrentObject(gDrawing.dc.get(), OBJ_FONT) == font)
+    SelectObject(gDrawing.dc.get(), GetStockObject(SYSTEM_FONT));
 }

@@ -15,7 +15,6 @@ public:
   void Push(const LayerEvent& event);
   // Takes the oldest event; false when the queue is empty.
   bool Pop(LayerEvent* event);
-  int Count() const { return count_; }
 
 private:
   LayerEvent events_[kCapacity] = {};

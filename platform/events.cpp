@@ -4,13 +4,13 @@
 
 #include "platform/window_layer.h"
 
-static EventQueue gEvents;
-static LayerEvent gLastEvent{0, -1, 0, 0};
+namespace {
 
-void QueueEvent(int code, int window, int control, int type) { gEvents.Push({code, window, control, type}); }
+EventQueue gEvents;
+LayerEvent gLastEvent{0, -1, 0, 0};
 
 // WM_COMMAND: a notification from a control, or a menu item or accelerator (no control handle).
-static void QueueCommand(int window, WPARAM wParam, LPARAM lParam) {
+void QueueCommand(int window, WPARAM wParam, LPARAM lParam) {
   const HWND control = reinterpret_cast<HWND>(lParam);
   if (!control) {
     QueueEvent(kEventMenu, window, 0, 0);
@@ -23,7 +23,7 @@ static void QueueCommand(int window, WPARAM wParam, LPARAM lParam) {
 }
 
 // The layer's own handling; returns true when the message is answered with *result.
-static bool HandleMessage(int number, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+bool HandleMessage(int number, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   switch (message) {
     case WM_COMMAND:
       QueueCommand(number, wParam, lParam);
@@ -47,6 +47,32 @@ static bool HandleMessage(int number, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
+// Tab and Shift+Tab inside a layer window move the focus to the next or previous control that takes it.
+bool MoveFocusOnTab(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (!root || WindowNumberOf(root) < 0) return false;
+  const bool backwards = GetKeyState(VK_SHIFT) < 0;
+  const HWND next = GetNextDlgTabItem(root, GetFocus(), backwards);
+  if (next) SetFocus(next);
+  return true;
+}
+
+int Deliver(const LayerEvent& event) {
+  gLastEvent.code = event.code;
+  gLastEvent.window = event.window;
+  if (event.code == kEventControl) {
+    gLastEvent.control = event.control;
+    gLastEvent.type = event.type;
+  }
+  return event.code;
+}
+
+}  // namespace
+
+void QueueEvent(int code, int window, int control, int type) { gEvents.Push({code, window, control, type}); }
+
 LRESULT CALLBACK LayerWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
@@ -67,28 +93,6 @@ LRESULT CALLBACK LayerWindowProc(HWND handle, UINT message, WPARAM wParam, LPARA
   LRESULT result = 0;
   if (HandleMessage(number, message, wParam, lParam, &result)) return result;
   return DefWindowProcA(handle, message, wParam, lParam);
-}
-
-// Tab and Shift+Tab inside a layer window move the focus to the next or previous control that takes it.
-static bool MoveFocusOnTab(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
-  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-  const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (!root || WindowNumberOf(root) < 0) return false;
-  const bool backwards = GetKeyState(VK_SHIFT) < 0;
-  const HWND next = GetNextDlgTabItem(root, GetFocus(), backwards);
-  if (next) SetFocus(next);
-  return true;
-}
-
-static int Deliver(const LayerEvent& event) {
-  gLastEvent.code = event.code;
-  gLastEvent.window = event.window;
-  if (event.code == kEventControl) {
-    gLastEvent.control = event.control;
-    gLastEvent.type = event.type;
-  }
-  return event.code;
 }
 
 int EventWait() {

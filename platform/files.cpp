@@ -1,9 +1,12 @@
 // Numbered files with a 4096-byte buffer, and the file-system operations of the installer.
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/buffered_lines.h"
 #include "platform/files.h"
 #include "platform/object_table.h"
+#include "platform/scoped_resources.h"
 
 namespace {
 
@@ -13,11 +16,13 @@ constexpr int kMaxPathLength = MAX_PATH;
 struct NumberedFile {
   HANDLE handle;
   bool writing;
-  bool writeFailed;  // some buffered bytes never reached the system
+  // Some bytes written under this number never reached the system: this file's, or those of the file that
+  // the number held before, closed when a creating call reused the number.
+  bool writeFailed;
   ByteBuffer buffer;
 };
 
-ObjectTable<NumberedFile> files;
+ObjectTable<NumberedFile> gFiles;
 
 int ReadFromHandle(void* context, unsigned char* into, int capacity) {
   DWORD got = 0;
@@ -34,69 +39,72 @@ void Flush(NumberedFile& file) {
   file.buffer.end = 0;
 }
 
-// Flushes and closes the file under this number and frees the number; 0 when a write or the close failed.
-int CloseNumber(int number) {
-  NumberedFile* file = files.Find(number);
-  if (!file) return 0;
+// Flushes and closes the file under this number and frees the number. False when a write or the close failed;
+// true when all went well or the number held no file.
+bool CloseNumber(int number) {
+  NumberedFile* file = gFiles.Find(number);
+  if (!file) return true;
   if (file->writing) Flush(*file);
+  // The close is checked: it may be where the system reports a write it could not finish.
   const bool closed = CloseHandle(file->handle) != 0;
   const bool good = closed && !file->writeFailed;
-  files.Remove(number);
-  return good ? 1 : 0;
+  gFiles.Remove(number);
+  return good;
 }
 
-// Puts an opened handle under the number; the handle, or the fresh identifier for -1.
-intptr_t Register(int number, HANDLE handle, bool writing) {
-  if (handle == INVALID_HANDLE_VALUE) return 0;
+// Puts an opened handle under the number; the handle, or the fresh identifier for -1. lostBefore carries a
+// failed implicit close of the number's earlier file on to the number's next FileClose.
+intptr_t Register(int number, ScopedHandle handle, bool writing, bool lostBefore) {
+  if (!handle) return 0;
   int assigned = 0;
-  NumberedFile* file = files.Add(number, &assigned);
-  if (!file) {
-    CloseHandle(handle);
-    return 0;
-  }
-  file->handle = handle;
+  NumberedFile* file = gFiles.Add(number, &assigned);
+  if (!file) return 0;
+  file->handle = handle.Release();
   file->writing = writing;
-  return number == kFreshNumber ? assigned : reinterpret_cast<intptr_t>(handle);
+  file->writeFailed = lostBefore;
+  return number == kFreshNumber ? assigned : reinterpret_cast<intptr_t>(file->handle);
 }
 
 }  // namespace
 
 intptr_t FileCreate(int number, const Text& path) {
-  CloseNumber(number);  // first, so that reopening the same file is not refused as shared
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  const bool lostBefore = !CloseNumber(number);  // first, so that reopening the same file is not refused as shared
+  ScopedHandle handle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
   // A hidden or system file refuses CREATE_ALWAYS but may still be emptied in place.
-  if (handle == INVALID_HANDLE_VALUE)
-    handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  return Register(number, handle, true);
+  if (!handle)
+    handle.Reset(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  return Register(number, std::move(handle), true, lostBefore);
 }
 
 intptr_t FileOpenRead(int number, const Text& path) {
-  CloseNumber(number);
-  HANDLE handle =
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return Register(number, handle, false);
+  const bool lostBefore = !CloseNumber(number);
+  ScopedHandle handle(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return Register(number, std::move(handle), false, lostBefore);
 }
 
 Text FileReadLine(int number) {
-  NumberedFile* file = files.Find(number);
+  NumberedFile* file = gFiles.Find(number);
   if (!file || file->writing) return Text();
   return BufferReadLine(file->buffer, ReadFromHandle, file->handle);
 }
 
 int FileWriteByte(int number, int value) {
-  NumberedFile* file = files.Find(number);
+  NumberedFile* file = gFiles.Find(number);
   if (!file || !file->writing) return 0;
   file->buffer.bytes[file->buffer.end++] = static_cast<unsigned char>(value & 0xFF);
   if (file->buffer.end == kFileBufferSize) Flush(*file);
   return 1;
 }
 
-int FileClose(int number) { return CloseNumber(number); }
+int FileClose(int number) { return gFiles.Find(number) && CloseNumber(number) ? 1 : 0; }
 
-void FileCloseAll() {
-  while (files.Count() > 0) CloseNumber(files.NumberAt(0));
+int FileCloseAll() {
+  bool good = true;
+  while (gFiles.Count() > 0) good = CloseNumber(gFiles.NumberAt(0)) && good;
+  return good ? 1 : 0;
 }
 
 int64_t FileQuerySize(const Text& path) {

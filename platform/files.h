@@ -8,13 +8,13 @@ intptr_t FileOpenRead(int number, const Text& path);
 Text FileReadLine(int number);
 int FileWriteByte(int number, int value);
 // Writes out the buffer and closes the file. Returns 1 when every byte reached the system, 0 when any write
-// (a buffer flush or this last one) failed, so callers can tell a lost write from a good one.
+// (a buffer flush or this last one) failed, so callers can tell a lost write from a good one. A creating call
+// on a number that still holds a file closes that file first; a write lost there is reported by the number's
+// next FileClose.
 int FileClose(int number);
-void FileCloseAll();
+// Closes every file; 1 when every byte of every file reached the system, else 0.
+int FileCloseAll();
 int64_t FileQuerySize(const Text& path);
 int FileDelete(const Text& path);
 int FileSetAttributes(const Text& path, uint32_t attributes);
 int DirectoryCreate(const Text& path);
-void Pause(int milliseconds);
-void* MemoryAllocate(int size);
-void MemoryFree(void* block);

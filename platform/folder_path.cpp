@@ -1,6 +1,10 @@
 #include "platform/folder_path.h"
 
-static bool EndsWithBackslash(const Text& path) { return path.length() > 0 && path.at(path.length() - 1) == '\\'; }
+namespace {
+
+bool EndsWithBackslash(const Text& path) { return path.length() > 0 && path.at(path.length() - 1) == '\\'; }
+
+}  // namespace
 
 Text FolderBrowserStart(const Text& path) {
   if (path.length() > 3 && EndsWithBackslash(path)) return Text(path.c_str(), path.length() - 1);

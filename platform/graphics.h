@@ -24,8 +24,6 @@ int ImageResize(int number, int width, int height);
 HBITMAP ImageCopy(int number, int newNumber);
 int ImageExists(int number);
 HBITMAP ImageHandle(int number);
-int ImageWidth(int number);
-int ImageHeight(int number);
 void ImageFreeAll();
 
 // A drawing target names an image; DrawBegin gives its device context, 0 when the target is not valid.
@@ -40,5 +38,3 @@ void DrawBox(int x, int y, int width, int height, uint32_t colour);
 int DesktopExamine();
 int DesktopWidth(int index);
 int DesktopHeight(int index);
-int DesktopDepth(int index);
-int DesktopFrequency(int index);

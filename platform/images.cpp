@@ -12,10 +12,10 @@
 namespace {
 
 struct Image {
-  HBITMAP bitmap;
+  ScopedGdiObject<HBITMAP> bitmap;
 };
 
-ObjectTable<Image> images;
+ObjectTable<Image> gImages;
 
 // A device context with the bitmap selected: the open drawing's own when it draws on this bitmap (a bitmap
 // can be selected into one context only), else a private memory context.
@@ -32,16 +32,17 @@ private:
   HDC dc_;
 };
 
-void FreeBitmap(HBITMAP bitmap) {
-  DrawingRelease(bitmap);
-  DeleteObject(bitmap);
+void ImageFree(int number) {
+  Image* image = gImages.Find(number);
+  if (!image) return;
+  DrawingRelease(image->bitmap.get());
+  gImages.Remove(number);
 }
 
-void ImageFree(int number) {
-  Image* image = images.Find(number);
-  if (!image) return;
-  FreeBitmap(image->bitmap);
-  images.Remove(number);
+// A creating call that is refused leaves its number empty, as one that succeeds replaces what was there.
+HBITMAP Refuse(int number) {
+  ImageFree(number);
+  return nullptr;
 }
 
 // Puts the bitmap under the number, replacing what was there; the caller's result for a creating call.
@@ -49,10 +50,11 @@ HBITMAP ImageStore(int number, ScopedGdiObject<HBITMAP> bitmap) {
   if (!bitmap) return nullptr;
   ImageFree(number);
   int assigned = number;
-  Image* image = images.Add(number, &assigned);
+  Image* image = gImages.Add(number, &assigned);
   if (!image) return nullptr;
-  image->bitmap = bitmap.Release();
-  return number == kFreshNumber ? reinterpret_cast<HBITMAP>(static_cast<intptr_t>(assigned)) : image->bitmap;
+  image->bitmap = std::move(bitmap);
+  if (number == kFreshNumber) return reinterpret_cast<HBITMAP>(static_cast<intptr_t>(assigned));
+  return image->bitmap.get();
 }
 
 HBITMAP CreateBitmap32(int width, int height, void** bits) {
@@ -94,7 +96,7 @@ bool SizeOf(HBITMAP bitmap, int* width, int* height) {
 
 HBITMAP ImageLoadFromMemory(int number, const void* address, uint32_t size) {
   BitmapPicture picture;
-  if (number < kFreshNumber || !BitmapExamine(address, size, &picture)) return nullptr;
+  if (number < kFreshNumber || !BitmapExamine(address, size, &picture)) return Refuse(number);
   ImageFree(number);
   void* bits = nullptr;
   ScopedGdiObject<HBITMAP> bitmap(CreateBitmap32(picture.width, picture.height, &bits));
@@ -104,7 +106,7 @@ HBITMAP ImageLoadFromMemory(int number, const void* address, uint32_t size) {
 }
 
 HBITMAP ImageCreate(int number, int width, int height) {
-  if (number < kFreshNumber || width <= 0 || height <= 0) return nullptr;
+  if (number < kFreshNumber || width <= 0 || height <= 0) return Refuse(number);
   ImageFree(number);
   ScopedGdiObject<HBITMAP> bitmap(CreateDisplayBitmap(width, height));
   if (!bitmap) return nullptr;
@@ -116,68 +118,56 @@ HBITMAP ImageCreate(int number, int width, int height) {
 }
 
 int ImageResize(int number, int width, int height) {
-  Image* image = images.Find(number);
+  Image* image = gImages.Find(number);
   int oldWidth, oldHeight;
-  if (!image || width <= 0 || height <= 0 || !SizeOf(image->bitmap, &oldWidth, &oldHeight)) return 0;
+  if (!image || width <= 0 || height <= 0 || !SizeOf(image->bitmap.get(), &oldWidth, &oldHeight)) return 0;
   if (oldWidth == width && oldHeight == height) return 1;
-  ScopedGdiObject<HBITMAP> resized(CreateLike(image->bitmap, width, height));
+  ScopedGdiObject<HBITMAP> resized(CreateLike(image->bitmap.get(), width, height));
   if (!resized) return 0;
   {
-    const BitmapContext from(image->bitmap);
+    const BitmapContext from(image->bitmap.get());
     const BitmapContext to(resized.get());
     if (!from.get() || !to.get()) return 0;
     SetStretchBltMode(to.get(), HALFTONE);
     SetBrushOrgEx(to.get(), 0, 0, nullptr);
     if (!StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, oldWidth, oldHeight, SRCCOPY)) return 0;
   }
-  FreeBitmap(image->bitmap);
-  image->bitmap = resized.Release();
+  DrawingRelease(image->bitmap.get());
+  image->bitmap = std::move(resized);
   return 1;
 }
 
 HBITMAP ImageCopy(int number, int newNumber) {
-  Image* image = images.Find(number);
+  Image* image = gImages.Find(number);
   int width, height;
-  if (!image || newNumber < kFreshNumber || !SizeOf(image->bitmap, &width, &height)) return nullptr;
-  ScopedGdiObject<HBITMAP> copy(CreateLike(image->bitmap, width, height));
-  if (!copy) return nullptr;
+  if (!image || newNumber < kFreshNumber || !SizeOf(image->bitmap.get(), &width, &height)) return Refuse(newNumber);
+  ScopedGdiObject<HBITMAP> copy(CreateLike(image->bitmap.get(), width, height));
+  if (!copy) return Refuse(newNumber);
   {
-    const BitmapContext from(image->bitmap);
+    const BitmapContext from(image->bitmap.get());
     const BitmapContext to(copy.get());
     if (!from.get() || !to.get() || !BitBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, SRCCOPY))
-      return nullptr;
+      return Refuse(newNumber);
   }
   // Made before the target number is freed, so that copying an image onto its own number keeps it.
   return ImageStore(newNumber, std::move(copy));
 }
 
-int ImageExists(int number) { return images.Find(number) != nullptr; }
+int ImageExists(int number) { return gImages.Find(number) != nullptr; }
 
 HBITMAP ImageHandle(int number) {
-  const Image* image = images.Find(number);
-  return image ? image->bitmap : nullptr;
-}
-
-int ImageWidth(int number) {
-  const Image* image = images.Find(number);
-  int width, height;
-  return image && SizeOf(image->bitmap, &width, &height) ? width : 0;
-}
-
-int ImageHeight(int number) {
-  const Image* image = images.Find(number);
-  int width, height;
-  return image && SizeOf(image->bitmap, &width, &height) ? height : 0;
+  const Image* image = gImages.Find(number);
+  return image ? image->bitmap.get() : nullptr;
 }
 
 void ImageFreeAll() {
-  while (images.Count() > 0) ImageFree(images.NumberAt(0));
+  while (gImages.Count() > 0) ImageFree(gImages.NumberAt(0));
 }
 
 intptr_t ImageDrawTarget(int number) { return reinterpret_cast<intptr_t>(ImageHandle(number)); }
 
 bool ImageHolds(HBITMAP bitmap) {
-  for (int i = 0; i < images.Count(); ++i)
-    if (images.ObjectAt(i)->bitmap == bitmap) return true;
+  for (int i = 0; i < gImages.Count(); ++i)
+    if (gImages.ObjectAt(i)->bitmap.get() == bitmap) return true;
   return false;
 }

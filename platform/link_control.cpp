@@ -3,13 +3,17 @@
 // release of the left button over it is reported like a click.
 #include <windows.h>
 
+#include "platform/colours.h"
+#include "platform/scoped_resources.h"
 #include "platform/window_layer.h"
 
-static WNDPROC gStaticProc = nullptr;
-static HCURSOR gHandCursor = nullptr;
+namespace {
+
+WNDPROC gStaticProc = nullptr;
+HCURSOR gHandCursor = nullptr;
 
 // Repaints the parent's area under the link as well, so the old text does not show through.
-static void Repaint(HWND handle) {
+void Repaint(HWND handle) {
   RECT rect;
   const HWND parent = GetParent(handle);
   GetWindowRect(handle, &rect);
@@ -17,7 +21,7 @@ static void Repaint(HWND handle) {
   RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-static void Paint(HWND handle, const LayerControl* control) {
+void Paint(HWND handle, const LayerControl* control) {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(handle, &paint);
   SetTextColor(dc, RGB(0, 0, 0));
@@ -29,18 +33,19 @@ static void Paint(HWND handle, const LayerControl* control) {
   } else if (control && control->hover) {
     SetTextColor(dc, control->hoverColour);
   }
-  const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(handle, WM_GETFONT, 0, 0)));
   Text text;
   const int room = GetWindowTextLengthA(handle) + 1;
   if (char* buffer = text.buffer(room)) text.resize(GetWindowTextA(handle, buffer, room + 1));
   RECT rect;
   GetClientRect(handle, &rect);
-  DrawTextA(dc, text.c_str(), text.length(), &rect, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
+  {
+    const ScopedSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(handle, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text.c_str(), text.length(), &rect, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+  }
   EndPaint(handle, &paint);
 }
 
-static void SetHover(HWND handle, LayerControl* control, bool hover) {
+void SetHover(HWND handle, LayerControl* control, bool hover) {
   if (!control || control->hover == hover) return;
   control->hover = hover;
   if (hover) {
@@ -50,7 +55,7 @@ static void SetHover(HWND handle, LayerControl* control, bool hover) {
   Repaint(handle);
 }
 
-static void Click(HWND handle, LPARAM lParam) {
+void Click(HWND handle, LPARAM lParam) {
   RECT rect;
   GetClientRect(handle, &rect);
   const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -59,7 +64,7 @@ static void Click(HWND handle, LPARAM lParam) {
   SendMessageA(GetParent(handle), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(handle));
 }
 
-static LRESULT CALLBACK LinkProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK LinkProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   LayerControl* control = ControlFind(ControlNumberOf(handle));
   switch (message) {
     case WM_NCHITTEST:
@@ -98,6 +103,8 @@ static LRESULT CALLBACK LinkProc(HWND handle, UINT message, WPARAM wParam, LPARA
   }
 }
 
+}  // namespace
+
 intptr_t LinkCreate(int number, int x, int y, int width, int height, const Text& text, uint32_t hoverColour) {
   if (!gHandCursor) gHandCursor = LoadCursorA(nullptr, IDC_HAND);
   if (!gHandCursor) gHandCursor = gLayerArrow;
@@ -105,7 +112,7 @@ intptr_t LinkCreate(int number, int x, int y, int width, int height, const Text&
   const HWND handle = ControlCreate(number, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE, 0, x, y, width, height,
                                     ControlKind::Link, &assigned);
   if (!handle) return 0;
-  ControlFind(assigned)->hoverColour = hoverColour;
+  ControlFind(assigned)->hoverColour = ColourRgb(hoverColour);
   const auto previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
   if (!gStaticProc) gStaticProc = previous;

@@ -1,14 +1,14 @@
 // Memory blocks from the program's own heap, created on first use.
 #include <windows.h>
 
-#include "platform/files.h"
+#include "platform/memory.h"
 
 namespace {
-HANDLE heap = nullptr;
+HANDLE gHeap = nullptr;
 
 HANDLE Heap() {
-  if (!heap) heap = HeapCreate(0, 0, 0);
-  return heap;
+  if (!gHeap) gHeap = HeapCreate(0, 0, 0);
+  return gHeap;
 }
 }  // namespace
 

@@ -14,19 +14,16 @@ public:
 
   Record* AddAfterCurrent();
   void Reset();
-  Record* Current();
   Record* Next();
   Record* Previous();
   Record* Last();
   void DeleteCurrent();
   void Clear();
-  int Count() const;
 
 private:
   struct Node;
   Node* first_ = nullptr;
   Node* current_ = nullptr;
-  int count_ = 0;
 };
 
 #include "platform/ordered_list_impl.h"

@@ -29,18 +29,12 @@ Record* OrderedList<Record>::AddAfterCurrent() {
   else
     first_ = node;
   current_ = node;
-  ++count_;
   return &node->record;
 }
 
 template <typename Record>
 void OrderedList<Record>::Reset() {
   current_ = nullptr;
-}
-
-template <typename Record>
-Record* OrderedList<Record>::Current() {
-  return current_ ? &current_->record : nullptr;
 }
 
 template <typename Record>
@@ -78,7 +72,6 @@ void OrderedList<Record>::DeleteCurrent() {
   current_ = node->previous;
   node->record.~Record();
   std::free(node);
-  --count_;
 }
 
 template <typename Record>
@@ -90,10 +83,4 @@ void OrderedList<Record>::Clear() {
     first_ = next;
   }
   current_ = nullptr;
-  count_ = 0;
-}
-
-template <typename Record>
-int OrderedList<Record>::Count() const {
-  return count_;
 }

@@ -5,19 +5,23 @@
 #include <shlobj.h>
 
 #include "platform/folder_path.h"
+#include "platform/scoped_resources.h"
 #include "platform/window_layer.h"
+
+namespace {
 
 using BrowseForFolder = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
 using PathFromIdList = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
 
-static HMODULE gShell = nullptr;
+// Set up on first use and kept until the end.
+ScopedLibrary gShell;
+ScopedCom gCom;
 
 template <typename Procedure>
-static Procedure ShellProcedure(const char* name) {
+Procedure ShellProcedure(const char* name) {
   // Through a generic function type: GetProcAddress's own type matches no real signature.
-  return reinterpret_cast<Procedure>(reinterpret_cast<void (*)()>(GetProcAddress(gShell, name)));
+  return reinterpret_cast<Procedure>(reinterpret_cast<void (*)()>(GetProcAddress(gShell.get(), name)));
 }
-static bool gComStarted = false;
 
 // The windows a requester disabled, enabled again when it closes.
 class DisabledWindows {
@@ -54,15 +58,17 @@ private:
 };
 
 // Preselects the initial folder once the browser is up.
-static int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data) {
+int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data) {
   const char* path = reinterpret_cast<const char*>(data);
   if (message == BFFM_INITIALIZED && path[0]) SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, data);
   return 0;
 }
 
+}  // namespace
+
 Text RequestFolder(const Text& title, const Text& initialPath) {
-  if (!gComStarted) gComStarted = SUCCEEDED(CoInitialize(nullptr));
-  if (!gShell) gShell = SystemLibraryLoad("SHELL32.DLL");
+  gCom.Start();
+  if (!gShell) gShell.Reset(SystemLibraryLoad("SHELL32.DLL"));
   if (!gShell) return Text();
   const auto browse = ShellProcedure<BrowseForFolder>("SHBrowseForFolderA");
   const auto pathFrom = ShellProcedure<PathFromIdList>("SHGetPathFromIDListA");
@@ -93,8 +99,7 @@ int ShowMessage(const Text& title, const Text& text) {
 }
 
 void RequestersRelease() {
-  if (gShell) FreeLibrary(gShell);
-  gShell = nullptr;
-  if (gComStarted) CoUninitialize();
-  gComStarted = false;
+  // COM ends first, while SHELL32 is still loaded: ending it may release objects that live in SHELL32.
+  gCom.End();
+  gShell.Reset();
 }

@@ -109,13 +109,19 @@ private:
 // An object selected into a device context; the one it replaced is selected again at the end.
 class ScopedSelection {
 public:
+  ScopedSelection() = default;
   ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
-  ~ScopedSelection() {
-    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
-  }
+  ~ScopedSelection() { Restore(); }
   ScopedSelection(ScopedSelection&& other) noexcept
       : dc_(other.dc_), previous_(std::exchange(other.previous_, nullptr)) {}
-  ScopedSelection& operator=(ScopedSelection&&) = delete;
+  ScopedSelection& operator=(ScopedSelection&& other) noexcept {
+    if (this != &other) {
+      Restore();
+      dc_ = other.dc_;
+      previous_ = std::exchange(other.previous_, nullptr);
+    }
+    return *this;
+  }
   ScopedSelection(const ScopedSelection&) = delete;
   ScopedSelection& operator=(const ScopedSelection&) = delete;
 
@@ -123,24 +129,34 @@ public:
   explicit operator bool() const { return previous_ && previous_ != HGDI_ERROR; }
 
 private:
-  HDC dc_;
-  HGDIOBJ previous_;
+  void Restore() {
+    if (*this) SelectObject(dc_, previous_);
+    previous_ = nullptr;
+  }
+
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
 };
 
-// COM for this thread: CoUninitialize only follows a CoInitialize that succeeded (S_OK or S_FALSE).
+// COM for this thread, started on demand: CoUninitialize only follows a CoInitialize that succeeded (S_OK or
+// S_FALSE).
 class ScopedCom {
 public:
-  ScopedCom() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ScopedCom() {
-    if (started_) CoUninitialize();
-  }
-  ScopedCom(ScopedCom&& other) noexcept : started_(std::exchange(other.started_, false)) {}
-  ScopedCom& operator=(ScopedCom&&) = delete;
+  ScopedCom() = default;
+  ~ScopedCom() { End(); }
   ScopedCom(const ScopedCom&) = delete;
   ScopedCom& operator=(const ScopedCom&) = delete;
 
-  explicit operator bool() const { return started_; }
+  // True when COM is usable on this thread.
+  bool Start() {
+    if (!started_) started_ = SUCCEEDED(CoInitialize(nullptr));
+    return started_;
+  }
+  void End() {
+    if (started_) CoUninitialize();
+    started_ = false;
+  }
 
 private:
-  bool started_;
+  bool started_ = false;
 };

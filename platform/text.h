@@ -1,6 +1,7 @@
 #pragma once
 // Eight-bit, zero-terminated texts (code page 1252) and the text operations every part of the program uses.
-// Positions are 1-based. No operation fails; an absent text counts as empty.
+// Positions are 1-based. No operation fails; an absent text counts as empty. A text holds at most 2^30 bytes:
+// growth beyond that is refused and the text stays as it was.
 #include <cstdint>
 
 class Text {

@@ -51,8 +51,14 @@ unsigned char Text::at(int index) const {
   return static_cast<unsigned char>(bytes_[index]);
 }
 
+namespace {
+// The longest text: a power of two, so doubling the capacity reaches it exactly and never overflows an int.
+constexpr int kMostTextBytes = 1 << 30;
+}  // namespace
+
 bool Text::reserve(int capacity) {
   if (capacity <= capacity_ && bytes_) return true;  // an empty text still gets its terminator's byte
+  if (capacity > kMostTextBytes) return false;
   int grown = capacity_ < 16 ? 16 : capacity_;
   while (grown < capacity) grown *= 2;
   char* bytes = static_cast<char*>(std::realloc(bytes_, static_cast<size_t>(grown) + 1));
@@ -63,7 +69,7 @@ bool Text::reserve(int capacity) {
 }
 
 Text& Text::append(const char* bytes, int length) {
-  if (!bytes || length <= 0) return *this;
+  if (!bytes || length <= 0 || length > kMostTextBytes - length_) return *this;
   // The source may lie inside this text, which the growth may move.
   const bool inside = bytes_ && bytes >= bytes_ && bytes < bytes_ + capacity_ + 1;
   const ptrdiff_t offset = inside ? bytes - bytes_ : 0;

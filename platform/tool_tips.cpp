@@ -4,9 +4,11 @@
 
 #include "platform/window_layer.h"
 
-static HWND gToolTips = nullptr;
+namespace {
 
-static HWND ToolTipWindow() {
+HWND gToolTips = nullptr;
+
+HWND ToolTipWindow() {
   if (!gToolTips || !IsWindow(gToolTips)) {
     gToolTips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -14,6 +16,8 @@ static HWND ToolTipWindow() {
   }
   return gToolTips;
 }
+
+}  // namespace
 
 void ControlToolTip(int number, const Text& text) {
   LayerControl* control = ControlFind(number);

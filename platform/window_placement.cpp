@@ -9,7 +9,11 @@ uint32_t WindowStyleFromFlags(uint32_t flags) {
   return style;
 }
 
-static int Centred(int start, int areaSize, int size) { return start + (areaSize - size) / 2; }
+namespace {
+
+int Centred(int start, int areaSize, int size) { return start + (areaSize - size) / 2; }
+
+}  // namespace
 
 WindowPlacement PlaceWindow(uint32_t flags, int x, int y, int outerWidth, int outerHeight, ScreenArea screen,
                             ScreenArea centreOver) {

@@ -27,8 +27,8 @@ intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text&
 void WindowClose(int number);
 HWND WindowHandle(int number);
 int WindowExists(int number);
-void WindowHide(int number, int hide);
-void WindowKeepOnTop(int number, int on);
+void WindowHide(int number, bool hide);
+void WindowKeepOnTop(int number, bool on);
 int WindowInnerWidth(int number);
 int WindowInnerHeight(int number);
 void WindowSetCallback(WindowCallback procedure, int number);
@@ -54,9 +54,9 @@ intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, const T
 void ControlSetText(int number, const Text& text);
 Text ControlText(int number);
 int ControlState(int number);
-void ControlSetState(int number, int state);
-void ControlDisable(int number, int disable);
-void ControlHide(int number, int hide);
+void ControlSetState(int number, bool checked);
+void ControlDisable(int number, bool disable);
+void ControlHide(int number, bool hide);
 void ControlResize(int number, int x, int y, int width, int height);
 // fontHandle -1 stands for the system's default GUI font; number -1 sets the default font of later controls.
 void ControlSetFont(int number, intptr_t fontHandle);

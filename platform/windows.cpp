@@ -5,15 +5,17 @@
 #include "platform/window_layer.h"
 #include "platform/window_placement.h"
 
-static WindowCallback gDefaultCallback = nullptr;
+namespace {
 
-static HWND LiveHandle(int number) {
+WindowCallback gDefaultCallback = nullptr;
+
+HWND LiveHandle(int number) {
   LayerWindow* window = gLayerWindows.Find(number);
   return window && window->handle && IsWindow(window->handle) ? window->handle : nullptr;
 }
 
 // Removes the entry and its class; the window itself must already be gone.
-static void ForgetWindow(int number) {
+void ForgetWindow(int number) {
   LayerWindow* window = gLayerWindows.Find(number);
   if (!window) return;
   UnregisterClassA(window->className, GetModuleHandleA(nullptr));
@@ -21,7 +23,7 @@ static void ForgetWindow(int number) {
 }
 
 // Windows destroys owned windows together with their owner: their entries and classes go as well.
-static void ForgetDestroyedWindows() {
+void ForgetDestroyedWindows() {
   for (int i = gLayerWindows.Count() - 1; i >= 0; --i) {
     const HWND handle = gLayerWindows.ObjectAt(i)->handle;
     if (!handle || !IsWindow(handle)) ForgetWindow(gLayerWindows.NumberAt(i));
@@ -29,11 +31,13 @@ static void ForgetDestroyedWindows() {
   ControlsForgetDestroyed();
 }
 
-static ScreenArea AreaOf(HWND window) {
+ScreenArea AreaOf(HWND window) {
   RECT rect;
   if (!window || !GetWindowRect(window, &rect)) return {0, 0, 0, 0};
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
+
+}  // namespace
 
 intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text& title, uint32_t flags,
                     HWND parent) {
@@ -97,7 +101,7 @@ HWND WindowHandle(int number) { return LiveHandle(number); }
 
 int WindowExists(int number) { return LiveHandle(number) ? 1 : 0; }
 
-void WindowHide(int number, int hide) {
+void WindowHide(int number, bool hide) {
   const HWND handle = LiveHandle(number);
   if (!handle) return;
   if (hide) {
@@ -109,7 +113,7 @@ void WindowHide(int number, int hide) {
   }
 }
 
-void WindowKeepOnTop(int number, int on) {
+void WindowKeepOnTop(int number, bool on) {
   const HWND handle = LiveHandle(number);
   if (!handle) return;
   SetWindowPos(handle, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

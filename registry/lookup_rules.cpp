@@ -6,6 +6,10 @@ constexpr char kMarker[] = "PUREBASIC.EXE";
 
 bool NamesPureBasic(const Text& upperText) { return TextFind(upperText, kMarker) != 0; }
 
+bool IsSeparator(unsigned char byte) { return byte == '\\' || byte == '/'; }
+
+bool IsLetter(unsigned char byte) { return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z'); }
+
 }  // namespace
 
 bool PlatformTakesClassesRoot(uint32_t version) { return (version & 0x00FF0000u) != 0; }
@@ -47,4 +51,9 @@ Text ProgramFromCommandLine(const Text& commandLine) {
   const int position = TextFind(TextLower(commandLine), ".exe");
   if (!position) return commandLine;
   return TextRemove(TextLeft(commandLine, position + 4), "\"");
+}
+
+bool IsAbsoluteDirectory(const Text& directory) {
+  if (IsLetter(directory.at(0)) && directory.at(1) == ':' && IsSeparator(directory.at(2))) return true;
+  return IsSeparator(directory.at(0)) && IsSeparator(directory.at(1));
 }

@@ -21,6 +21,10 @@ bool CutSearchedCommandLine(const Text& commandLine, Text& directory);
 // Fourth source: the directory part of the associated program, upper case.
 bool CutAssociatedCommandLine(const Text& program, Text& directory);
 
+// A directory the lookup found that stands on its own: "C:\..." or a network path "\\server\...". An empty or
+// relative one would be taken from the current folder, which may be any download folder.
+bool IsAbsoluteDirectory(const Text& directory);
+
 // The program of an association's command line: through ".exe" and one more character, without double
 // quotes; a command line that names no ".exe" comes back unchanged.
 Text ProgramFromCommandLine(const Text& commandLine);

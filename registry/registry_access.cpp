@@ -8,6 +8,10 @@
 
 namespace {
 
+// The largest string value read, the limit of a value in the standard registry format: far beyond any text the
+// installer reads, and far below what a text can hold.
+constexpr DWORD kMaxValueBytes = 1024 * 1024;
+
 Text FailText(const char* error) {
   SetLastErrorText(error);
   return Text();
@@ -34,10 +38,12 @@ Text RegReadString(HKEY root, const Text& keyPath, const Text& valueName) {
   if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
     return FailText(kErrorNotSpecified);
   if (type != REG_SZ) return FailText(kErrorFalseType);
-  // The data may hold zero bytes anywhere: keep it in a buffer of its own, sized as reported.
+  if (size > kMaxValueBytes) return FailText(kErrorReadingKey);
+  // The data may hold zero bytes anywhere: keep it in a buffer of its own, sized as reported. The API learns the
+  // buffer's whole size, so data that grew since the size was asked fails the read instead of overrunning it.
   Text data;
-  char* bytes = data.buffer(static_cast<int>(size) + 1);
-  DWORD read = size;
+  char* bytes = data.buffer(static_cast<int>(size));
+  DWORD read = size + 1;
   if (!bytes || RegQueryValueExA(key.get(), valueName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(bytes),
                                  &read) != ERROR_SUCCESS)
     return FailText(kErrorReadingKey);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/text.h"
 
 TEST(TextBuffer, AppendsAndKeepsBytes) {
@@ -30,4 +32,13 @@ TEST(TextBuffer, BufferAndResizeServeApiCalls) {
   char* zero = none.buffer(0);  // an empty text still has room for its terminator
   ASSERT_NE(zero, nullptr);
   EXPECT_EQ(zero[0], 0);
+}
+
+TEST(TextBuffer, GrowthPastTheLongestTextIsRefusedWithoutOverflow) {
+  Text text("ab");
+  text.append(text.c_str(), INT_MAX - 1);
+  EXPECT_EQ(text, Text("ab"));
+  EXPECT_EQ(text.buffer(INT_MAX), nullptr);
+  text.resize(INT_MAX);
+  EXPECT_EQ(text, Text("ab"));
 }

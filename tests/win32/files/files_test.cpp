@@ -5,6 +5,8 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/memory.h"
+#include "platform/pause.h"
 #include "platform/object_table.h"
 
 namespace {
@@ -295,4 +297,17 @@ TEST_F(Files, FailedWritesOnAFullDiskAreReportedAtClose) {
   EXPECT_EQ(ReadAll("T:\\late.txt"), std::string(100, 'l'));
   FileDelete("T:\\late.txt");
   FileDelete("T:\\fits.txt");
+
+  // Files closed implicitly, by reusing their number or by closing all, still report what they lost.
+  const auto fill = [](int number) {
+    ASSERT_NE(FileCreate(number, "T:\\fill.bin"), 0);
+    for (int i = 0; i < 200 * 1024; ++i) FileWriteByte(number, 'f');
+  };
+  fill(11);
+  ASSERT_NE(FileCreate(11, At("fine.txt").c_str()), 0);
+  EXPECT_EQ(FileClose(11), 0);
+  fill(12);
+  EXPECT_EQ(FileCloseAll(), 0);
+  EXPECT_EQ(FileCloseAll(), 1);
+  FileDelete("T:\\fill.bin");
 }

@@ -17,6 +17,12 @@ protected:
 
 uint32_t Read32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
 
+SIZE SizeOfImage(int number) {
+  BITMAP info{};
+  GetObjectA(ImageHandle(number), sizeof info, &info);
+  return {info.bmWidth, info.bmHeight};
+}
+
 bool IsDibSection32(HBITMAP bitmap) {
   DIBSECTION section{};
   return GetObjectA(bitmap, sizeof section, &section) == int(sizeof section) && section.dsBm.bmBitsPixel == 32;
@@ -40,8 +46,8 @@ TEST_F(Images, SetupPictureLoadsWithTheColoursOfItsPaletteAndPixels) {
 
   HBITMAP bitmap = ImageLoadFromMemory(1, file);  // as the installer calls it, without a size
   ASSERT_NE(bitmap, nullptr);
-  EXPECT_EQ(ImageWidth(1), 110);
-  EXPECT_EQ(ImageHeight(1), 300);
+  EXPECT_EQ(SizeOfImage(1).cx, 110);
+  EXPECT_EQ(SizeOfImage(1).cy, 300);
   EXPECT_TRUE(IsDibSection32(bitmap));
   const std::vector<uint32_t> pixels = PixelsOf(bitmap);
   EXPECT_TRUE(pixels == expected);
@@ -86,7 +92,7 @@ TEST_F(Images, CreateMakesABlackDisplayFormatImage) {
   EXPECT_EQ(ImageExists(1), 0);
   const intptr_t fresh = reinterpret_cast<intptr_t>(ImageCreate(-1, 2, 2));
   EXPECT_GE(fresh, 0x10000);
-  EXPECT_EQ(ImageWidth(int(fresh)), 2);
+  EXPECT_EQ(SizeOfImage(int(fresh)).cx, 2);
   ImageFreeAll();
   EXPECT_EQ(ImageExists(int(fresh)), 0);
   EXPECT_EQ(GetObjectType(bitmap), 0u);
@@ -105,8 +111,8 @@ TEST_F(Images, ResizeKeepsAnImageOfThatSizeAndStretchesOthersInTheirFormat) {
   DrawBox(0, 0, 3, 2, 0xC09030);
   DrawEnd();
   ASSERT_NE(ImageResize(1, 110, 300), 0);
-  EXPECT_EQ(ImageWidth(1), 110);
-  EXPECT_EQ(ImageHeight(1), 300);
+  EXPECT_EQ(SizeOfImage(1).cx, 110);
+  EXPECT_EQ(SizeOfImage(1).cy, 300);
   EXPECT_EQ(GetObjectType(loaded), 0u);
   EXPECT_TRUE(IsDibSection32(ImageHandle(1)));
   const uint32_t middle = PixelsOf(ImageHandle(1))[150 * 110 + 55];  // one colour stays that colour, nearly
@@ -114,7 +120,7 @@ TEST_F(Images, ResizeKeepsAnImageOfThatSizeAndStretchesOthersInTheirFormat) {
 
   ASSERT_NE(ImageCreate(2, 8, 8), nullptr);
   ASSERT_NE(ImageResize(2, 4, 16), 0);
-  EXPECT_EQ(ImageHeight(2), 16);
+  EXPECT_EQ(SizeOfImage(2).cy, 16);
   EXPECT_FALSE(IsDibSection32(ImageHandle(2)));
   EXPECT_EQ(ImageResize(2, 0, 16), 0);
   EXPECT_EQ(ImageResize(9, 4, 4), 0);
@@ -144,4 +150,20 @@ TEST_F(Images, CopyIsIndependentAndMayReplaceItsSource) {
   ASSERT_GE(fresh, 0x10000);
   EXPECT_EQ(PixelsOf(ImageHandle(int(fresh))), (std::vector<uint32_t>{0x030201, AsPixel(0x0000FF)}));
   EXPECT_EQ(ImageCopy(5, 6), nullptr);
+}
+
+TEST_F(Images, RefusedCreationsLeaveTheirNumberEmpty) {
+  using Create = HBITMAP (*)();
+  const Create refused[] = {
+      [] { return ImageLoadFromMemory(4, "BM damaged block", 16); },
+      [] { return ImageCreate(4, 0, 2); },
+      [] { return ImageCreate(4, 2, -1); },
+      [] { return ImageCopy(9, 4); },  // no image 9
+  };
+  for (const Create create : refused) {
+    ASSERT_NE(ImageCreate(4, 2, 2), nullptr);
+    EXPECT_EQ(create(), nullptr);
+    EXPECT_EQ(ImageExists(4), 0);
+    EXPECT_EQ(ImageHandle(4), nullptr);
+  }
 }

@@ -91,13 +91,29 @@ TEST(CompilerQuery, ACompilerThatNeverEndsIsEndedAfterTheBoundAndItsOutputKept) 
   EXPECT_EQ(exitCode, 1u);  // ended by the query, not by itself
 }
 
-TEST(CompilerQuery, AChildHoldingThePipeNeitherBlocksTheQueryNorInheritsTheReadEnd) {
+TEST(CompilerQuery, OutputWithoutEndDoesNotHoldTheQueryBeyondItsBound) {
+  StandinInstallation installation;
+  installation.Behave("flood", kBanner);
+  const DWORD start = GetTickCount();
+  GetCompilerVersion();
+  // The bound is 5 s; the stand-in would flood for 60 s.
+  EXPECT_LT(Elapsed(start), 15000u);
+}
+
+TEST(CompilerQuery, AChildLeftBehindHoldsNeitherThePipeNorTheInstallersOtherHandles) {
   StandinInstallation installation;
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, "velkor_standin_release");
+  // Inheritable, as the single-instance marker is: it must not reach the compiler or what that leaves behind.
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE marker = CreateMutexA(&inheritable, TRUE, "velkor_test_marker");
   installation.Behave("grandchild", kBanner);
   const DWORD start = GetTickCount();
   EXPECT_EQ(GetCompilerVersion(), Text("4.10"));
   EXPECT_LT(Elapsed(start), 4000u);  // blocking on the pipe would last the whole 5 s bound
+  CloseHandle(marker);
+  HANDLE kept = OpenMutexA(SYNCHRONIZE, FALSE, "velkor_test_marker");
+  EXPECT_EQ(kept, nullptr);
+  if (kept) CloseHandle(kept);
   // Once the query has closed its read end, the lingering child's writes must fail: no other read end exists.
   HANDLE lingering = OpenStandin(installation);
   SetEvent(release);

@@ -2,6 +2,7 @@
 //   print   writes VELKOR_STANDIN_TEXT and ends        blocks  writes the '|'-separated parts 300 ms apart
 //   hang    writes the text and never ends             grandchild  starts a lingering copy on the same output, writes, ends
 //   linger  (the lingering copy) waits for the event "velkor_standin_release", then writes until the pipe breaks
+//   flood   two threads write 64 KB blocks of the text without pause, for 60 s or until the pipe breaks
 // Every run appends its command line and start-up flags to VELKOR_STANDIN_LOG; hang and linger write their
 // process id to VELKOR_STANDIN_PIDFILE.
 #include <windows.h>
@@ -27,6 +28,14 @@ void AppendTo(const std::string& path, const std::string& line) {
     std::fputs(line.c_str(), file);
     std::fclose(file);
   }
+}
+
+std::string gBlock;
+
+DWORD WINAPI Flood(void*) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < 60000;)
+    if (!Write(gBlock)) break;
+  return 0;
 }
 
 void StartLingeringCopy() {
@@ -69,6 +78,11 @@ int main() {
   if (mode == "grandchild") {
     StartLingeringCopy();
     Write(text);
+  }
+  if (mode == "flood") {
+    while (gBlock.size() < 65536) gBlock += text;
+    if (HANDLE second = CreateThread(nullptr, 0, Flood, nullptr, 0, nullptr)) CloseHandle(second);
+    Flood(nullptr);
   }
   if (mode == "linger") {
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, "velkor_standin_release");

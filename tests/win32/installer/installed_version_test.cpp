@@ -87,3 +87,21 @@ TEST_F(InstalledVersion, WithoutLegacyFileNothingIsDeleted) {
   DeleteLegacyVersionFile(run_);
   EXPECT_TRUE(LegacyExists());
 }
+
+// Without a PureBasic directory the legacy path leads into the current folder: a file there is a stranger's.
+TEST_F(InstalledVersion, WithoutAnAbsoluteRootTheCurrentFoldersFileIsNeitherReadNorDeleted) {
+  WriteRecord("1005", "01.02.2007");
+  WriteLegacy("9999\r\n01.01.2099\r\n");
+  char previous[MAX_PATH + 1] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(root_.c_str()));
+  for (const char* root : {"", ".\\"}) {
+    RunState run = run_;
+    run.installRoot = root;
+    LookUpInstalledVersion(run);
+    EXPECT_EQ(run.installedVersion, 1005) << root;
+    DeleteLegacyVersionFile(run);
+    EXPECT_TRUE(LegacyExists()) << root;
+  }
+  SetCurrentDirectoryA(previous);
+}

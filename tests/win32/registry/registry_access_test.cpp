@@ -99,10 +99,14 @@ TEST_F(RegistryAccess, ReadTakesStringValuesOnlyAndSkipsTheirZeroBytes) {
     const char* name;
     DWORD type;
     std::string data;
-    const char* text;
+    std::string text;
     const char* error;
   };
+  // Values are read up to 1 MB, terminator included.
+  const std::string longest(1024 * 1024 - 1, 'a');
   const Case cases[] = {
+      {"AtTheBound", REG_SZ, longest + '\0', longest, ""},
+      {"PastTheBound", REG_SZ, longest + "a" + '\0', "", "ERROR, reading key"},
       {"Inner", REG_SZ, std::string("ab\0cd\0", 6), "abcd", ""},
       {"Unterminated", REG_SZ, "xyz", "xyz", ""},
       {"", REG_SZ, std::string("Vorgabe für ´Standard´") + '\0', "Vorgabe für ´Standard´", ""},

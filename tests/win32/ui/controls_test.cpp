@@ -319,3 +319,33 @@ TEST_F(Controls, LinkDrawsInParentColourHoverColourAndGrey) {
   WindowClose(40);
   DeleteObject(font);
 }
+
+TEST_F(Controls, ReplacingTheCurrentContainerKeepsAParent) {
+  ASSERT_NE(ContainerCreate(190, 0, 0, 200, 100, 0), 0);
+  ASSERT_NE(ContainerCreate(191, 0, 0, 100, 50, 0), 0);
+  // 190 is replaced while 191 inside it is the current parent: both leave the stack.
+  ASSERT_NE(ContainerCreate(190, 10, 10, 200, 100, 0), 0);
+  ASSERT_NE(TextCreate(192, 1, 1, 50, 10, "innen"), 0);
+  EXPECT_EQ(GetParent(ControlHandle(192)), ControlHandle(190));
+  ControlListEnd();
+  ASSERT_NE(TextCreate(193, 1, 1, 50, 10, "außen"), 0);
+  EXPECT_EQ(GetParent(ControlHandle(193)), WindowHandle(40));
+}
+
+TEST_F(Controls, ImageControlKeepsTheAskedSizeAndLinkHoverColourIsCutTo24Bits) {
+  HBITMAP bitmap = CreateBitmap(40, 50, 1, 32, nullptr);
+  ASSERT_NE(ImageControlCreate(195, 10, 10, 20, 30, bitmap), 0);
+  RECT rect{};
+  GetClientRect(ControlHandle(195), &rect);
+  EXPECT_EQ(rect.right, 20);
+  EXPECT_EQ(rect.bottom, 30);
+
+  // A high byte would make Windows read the colour as a palette index.
+  ASSERT_NE(LinkCreate(196, 10, 60, 200, 30, "MMMMMMMM", RGB(255, 0, 0) | 0xFF000000u), 0);
+  const HWND link = ControlHandle(196);
+  SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  auto red = [](COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) < 60 && GetBValue(c) < 60; };
+  EXPECT_GT(CountPixels(link, red), 5);
+  WindowClose(40);
+  DeleteObject(bitmap);
+}
