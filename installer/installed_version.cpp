@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "installer/object_numbers.h"
+#include "setup/object_numbers.h"
 #include "installer/release_constants.h"
 #include "platform/files.h"
 #include "registry/lookup_rules.h"

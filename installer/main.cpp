@@ -2,7 +2,7 @@
 
 #include "installer/installed_version.h"
 #include "installer/main_sequence.h"
-#include "installer/object_numbers.h"
+#include "setup/object_numbers.h"
 #include "installer/progress_window.h"
 #include "installer/release_constants.h"
 #include "installer/run_report.h"
@@ -26,10 +26,19 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   LookUpInstalledVersion(run);
   if (!ClaimSingleInstance(kProductTitle, !run.commandLine.silent)) EndRun(run, kExitAlreadyRunning);
   if (run.commandLine.silent) RunSilently(run);
-  run.dialogResult = ShowSetupDialog(kProductTitle, run.versionNumber, run.releaseDate, kAuthorName,
-                                     kAuthorWebAddress, run.descriptionText, run.installedVersion,
-                                     run.installedDate, kTopColourIndex, kBottomColourIndex, kNoUninstall,
-                                     kOfferShortcut, kStayOnTop);
+  run.dialogResult = ShowSetupDialog({.title = kProductTitle,
+                                      .setupVersion = run.versionNumber,
+                                      .setupDate = run.releaseDate,
+                                      .authorName = kAuthorName,
+                                      .webAddress = kAuthorWebAddress,
+                                      .descriptionText = run.descriptionText,
+                                      .installedVersion = run.installedVersion,
+                                      .installedDate = run.installedDate,
+                                      .topColourIndex = kTopColourIndex,
+                                      .bottomColourIndex = kBottomColourIndex,
+                                      .noUninstall = kNoUninstall,
+                                      .offerShortcut = kOfferShortcut,
+                                      .stayOnTop = kStayOnTop});
   if (!DialogResultInstalls(run.dialogResult) || !SelectInstallRoot(run)) EndRun(run, kExitNotInstalled);
   CheckHost(run);
   RunInstallation(run);

@@ -1,7 +1,7 @@
 #include "installer/main_sequence.h"
 
 #include "installer/installer_texts.h"
-#include "installer/object_numbers.h"
+#include "setup/object_numbers.h"
 #include "installer/release_constants.h"
 #include "installer/run_report.h"
 #include "payload/payload_blocks.h"

@@ -2,7 +2,7 @@
 
 #include "installer/install_log.h"
 #include "installer/installer_texts.h"
-#include "installer/object_numbers.h"
+#include "setup/object_numbers.h"
 #include "installer/payload_catalogue.h"
 #include "installer/progress_window.h"
 #include "platform/files.h"

@@ -5,7 +5,7 @@
 #include "installer/installation_record.h"
 #include "installer/installed_version.h"
 #include "installer/installer_texts.h"
-#include "installer/object_numbers.h"
+#include "setup/object_numbers.h"
 #include "installer/payload_extraction.h"
 #include "installer/unattended_run.h"
 #include "platform/files.h"

@@ -1,7 +1,7 @@
 // Depth-first search for a key by name, and the way back from a root's name to the root.
 #include "registry/key_search.h"
 
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 #include "registry/registry_access.h"
 #include "registry/registry_key.h"
 #include "registry/registry_rules.h"

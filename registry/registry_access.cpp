@@ -2,7 +2,7 @@
 // full access, does one thing and closes the key; a failure gives the neutral result and one fixed text.
 #include "registry/registry_access.h"
 
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 #include "registry/registry_key.h"
 #include "registry/registry_rules.h"
 

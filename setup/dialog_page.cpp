@@ -3,20 +3,29 @@
 #include "platform/dates.h"
 #include "setup/setup_texts.h"
 
-DialogPageLines DialogPageLinesFor(const Text& title, int32_t setupVersion, int32_t setupDate,
-                                   const Text& authorName, int32_t installedVersion, int32_t installedDate) {
+namespace {
+constexpr int32_t kImpossibleDate = -1;  // what the date parser gives for a date that does not exist
+}  // namespace
+
+DialogPageLines DialogPageLinesFor(const SetupDialogOptions& options, int32_t setupDate, int32_t installedDate) {
   DialogPageLines lines;
-  lines.program = Text(kProgramPrefix) + title;
-  lines.setupVersion = Text(kSetupVersionPrefix) + FormatVersionNumber(setupVersion);
+  lines.program = Text(kProgramPrefix) + options.title;
+  lines.setupVersion = Text(kSetupVersionPrefix) + FormatVersionNumber(options.setupVersion);
   lines.setupDate = Text(kDatePrefix) + DateFormat(kDateMask, setupDate);
-  lines.copyright = Text(kCopyrightPrefix) + authorName;
+  lines.copyright = Text(kCopyrightPrefix) + options.authorName;
   // A version below 1 counts as not installed for the display, even where the assessment sees a value.
-  const bool versionShown = installedVersion >= 1;
-  lines.installedVersion = versionShown ? Text(kInstalledVersionPrefix) + FormatVersionNumber(installedVersion)
-                                        : Text(kInstalledVersionAbsent);
-  lines.installedDate = versionShown && installedDate != 0
-                            ? Text(kDatePrefix) + DateFormat(kDateMask, installedDate)
-                            : Text(kDateAbsent);
+  const bool versionShown = options.installedVersion >= 1;
+  lines.installedVersion = versionShown
+                               ? Text(kInstalledVersionPrefix) + FormatVersionNumber(options.installedVersion)
+                               : Text(kInstalledVersionAbsent);
+  if (!versionShown || installedDate == 0)
+    lines.installedDate = Text(kDateAbsent);
+  else if (installedDate == kImpossibleDate)
+    // No date value stands for it (01.01.2099, 31.04.2007): formatting -1 would show 31.12.1969, which nobody
+    // stored, so the text is shown as it was read.
+    lines.installedDate = Text(kDatePrefix) + options.installedDate;
+  else
+    lines.installedDate = Text(kDatePrefix) + DateFormat(kDateMask, installedDate);
   return lines;
 }
 

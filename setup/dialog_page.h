@@ -3,9 +3,10 @@
 #include <cstdint>
 
 #include "platform/text.h"
+#include "setup/setup_dialog.h"
 #include "setup/version_assessment.h"
 
-// The six information lines; dates are date values (0 none, -1 impossible).
+// The six information lines.
 struct DialogPageLines {
   Text program;
   Text setupVersion;
@@ -14,8 +15,8 @@ struct DialogPageLines {
   Text installedVersion;
   Text installedDate;
 };
-DialogPageLines DialogPageLinesFor(const Text& title, int32_t setupVersion, int32_t setupDate,
-                                   const Text& authorName, int32_t installedVersion, int32_t installedDate);
+// The dates are the date values of the options' date texts (0 none, -1 impossible).
+DialogPageLines DialogPageLinesFor(const SetupDialogOptions& options, int32_t setupDate, int32_t installedDate);
 
 // The option state rule: what "Weiter" and the desktop-shortcut box become for the selected action.
 struct OptionStates {

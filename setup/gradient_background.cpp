@@ -3,8 +3,9 @@
 #include "setup/gradient_background.h"
 
 #include "platform/graphics.h"
+#include "platform/last_error.h"
+#include "platform/scoped_resources.h"
 #include "platform/window_services.h"
-#include "registry/last_error.h"
 #include "setup/gradient_geometry.h"
 
 namespace {
@@ -15,35 +16,19 @@ constexpr char kGradientError[] = "ERROR, can´t create gradient";
 // At most one gradient brush exists at a time; each new gradient frees the previous one. The holder is the
 // window whose class shows it. The window layer gives a closing window's class its plain background back before
 // the class goes, so the brush is never deleted along with the class: it is always still ours to delete.
-HBRUSH gradientBrush = nullptr;
-HWND gradientHolder = nullptr;
+ScopedGdiObject<HBRUSH> gGradientBrush;
+HWND gGradientHolder = nullptr;
 
 void ReleasePreviousBrush(HWND newHolder) {
-  if (!gradientBrush) return;
-  const bool shownElsewhere = gradientHolder != newHolder && IsWindow(gradientHolder) &&
-                              GetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND) ==
-                                  reinterpret_cast<ULONG_PTR>(gradientBrush);
+  if (!gGradientBrush) return;
+  const bool shownElsewhere = gGradientHolder != newHolder && IsWindow(gGradientHolder) &&
+                              GetClassLongPtrA(gGradientHolder, GCLP_HBRBACKGROUND) ==
+                                  reinterpret_cast<ULONG_PTR>(gGradientBrush.get());
   if (shownElsewhere)
-    SetClassLongPtrA(gradientHolder, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
-  DeleteObject(gradientBrush);
-  gradientBrush = nullptr;
-  gradientHolder = nullptr;
+    SetClassLongPtrA(gGradientHolder, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_BTNFACE + 1));
+  gGradientBrush.Reset();
+  gGradientHolder = nullptr;
 }
-
-class WindowDc {
-public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
-private:
-  HWND window_;
-  HDC dc_;
-};
 
 HBITMAP GradientFailed() {
   SetLastErrorText(kGradientError);
@@ -68,7 +53,7 @@ void PaintBands(uint32_t startColour, uint32_t endColour, int32_t steps, int32_t
 
 int16_t GetDesktopDpi() {
   SetLastErrorText("");
-  const WindowDc desktop(GetDesktopWindow());
+  const ScopedWindowDc desktop(GetDesktopWindow());
   const int16_t dpi = desktop.get() ? static_cast<int16_t>(GetDeviceCaps(desktop.get(), LOGPIXELSX)) : 0;
   if (dpi < 1) {
     SetLastErrorText(kDesktopSizeError);
@@ -89,14 +74,14 @@ HBITMAP SetGradientBackground(uint32_t startColour, uint32_t endColour, int32_t 
   DrawEnd();
 
   const HBITMAP bitmap = ImageHandle(targetImage);
-  const HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : nullptr;
+  ScopedGdiObject<HBRUSH> brush(bitmap ? CreatePatternBrush(bitmap) : nullptr);
   if (!brush) return GradientFailed();
   // The previous brush goes only once the new one exists: a failure keeps the window's old background.
   const HWND window = WindowHandle(targetWindow);
   ReleasePreviousBrush(window);
-  SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
-  gradientBrush = brush;
-  gradientHolder = window;
+  SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush.get()));
+  gGradientBrush = std::move(brush);
+  gGradientHolder = window;
   InvalidateRect(window, nullptr, TRUE);
   return bitmap;
 }

@@ -6,24 +6,22 @@
 #include "platform/graphics.h"
 #include "platform/window_services.h"
 #include "registry/host_lookup.h"
-#include "setup/setup_controls.h"
+#include "setup/object_numbers.h"
 #include "setup/setup_texts.h"
 
 namespace {
 
-constexpr int kBackgroundWindow = 0;
-constexpr uint32_t kBackgroundFlags = 0x1C80000;  // WS_MAXIMIZE | WS_CAPTION | WS_SYSMENU
-constexpr uint32_t kDialogFlags = 0x10C00001;     // hidden, caption, centred on the screen
+constexpr uint32_t kBackgroundFlags = WS_MAXIMIZE | WS_CAPTION | WS_SYSMENU;
+constexpr uint32_t kDialogFlags = kWindowHidden | WS_CAPTION | kWindowCentreScreen;
+constexpr int kDialogWidth = 482;  // the dialog window's client area
+constexpr int kDialogHeight = 314;
 constexpr UINT_PTR kTypingTimer = 0;
 constexpr UINT kTypingIntervalMs = 50;
 constexpr uint32_t kWhite = ColourOf(255, 255, 255);
 constexpr uint32_t kRed = ColourOf(255, 0, 0);
 
-// Shared between the timer ticks and the setup dialog's event loop; both run on the one thread.
-int typingCounter = 0;
-int openedDialogWindow = -1;
-
-void CALLBACK TypingTick(HWND, UINT, UINT_PTR, DWORD) { TypeWelcomeLine(); }
+// Characters of the welcome line shown so far; the setup dialog resets it when it returns a result.
+int gTypingCounter = 0;
 
 LRESULT TransparentText(HDC dc, uint32_t colour) {
   SetBkMode(dc, TRANSPARENT);
@@ -40,6 +38,17 @@ void RedrawUnderControl(int control) {
   GetWindowRect(handle, &area);
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&area), 2);
   RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void ShowWelcomeLine(const Text& text) {
+  ControlSetText(kWelcomeLabel, text);
+  RedrawUnderControl(kWelcomeLabel);
+}
+
+int OpenDialogWindow() {
+  const intptr_t dialog = WindowOpen(kFreshNumber, 0, 0, kDialogWidth, kDialogHeight, kSetupTitle, kDialogFlags,
+                                     WindowHandle(kBackgroundWindow));
+  return dialog ? static_cast<int>(dialog) : -1;
 }
 
 bool CreateCreditLink(int number, int y, const char* text, const char* address, int font) {
@@ -79,33 +88,28 @@ LRESULT BackgroundColourHook(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
   return kCallbackContinue;
 }
 
-void TypingStart() {
+bool TypingStart() {
   // A call that ended by closing window 0 mid-line left the counter part-way: each line starts afresh.
-  typingCounter = 0;
-  openedDialogWindow = -1;
-  SetTimer(WindowHandle(kBackgroundWindow), kTypingTimer, kTypingIntervalMs, TypingTick);
+  gTypingCounter = 0;
+  return SetTimer(WindowHandle(kBackgroundWindow), kTypingTimer, kTypingIntervalMs, nullptr) != 0;
 }
 
-void TypeWelcomeLine() {
+int TypeWelcomeLine() {
   const Text line(kWelcomeLine);
-  ++typingCounter;
-  ControlSetText(kWelcomeLabel, TextLeft(line, typingCounter));
-  RedrawUnderControl(kWelcomeLabel);
-  if (typingCounter < line.length()) return;
-  const intptr_t dialog = WindowOpen(-1, 0, 0, kDialogWidth, kDialogHeight, kSetupTitle, kDialogFlags,
-                                     WindowHandle(kBackgroundWindow));
-  openedDialogWindow = dialog ? static_cast<int>(dialog) : -1;
-  typingCounter = 0;
+  ++gTypingCounter;
+  ShowWelcomeLine(TextLeft(line, gTypingCounter));
+  if (gTypingCounter < line.length()) return -1;
+  gTypingCounter = 0;
   KillTimer(WindowHandle(kBackgroundWindow), kTypingTimer);
+  return OpenDialogWindow();
 }
 
-void TypingCounterReset() { typingCounter = 0; }
-
-int TakeOpenedDialogWindow() {
-  const int window = openedDialogWindow;
-  openedDialogWindow = -1;
-  return window;
+int CompleteWelcomeLine() {
+  ShowWelcomeLine(kWelcomeLine);
+  return OpenDialogWindow();
 }
+
+void TypingCounterReset() { gTypingCounter = 0; }
 
 Text CreditLinkAddress(int control) {
   if (control == kCreditLinkAuthor) return kCreditAuthorAddress;
@@ -115,7 +119,7 @@ Text CreditLinkAddress(int control) {
 
 void OpenCreditLink(const Text& address) {
   const Text program = GetAssociatedProgram(kBrowserExtension);
-  WindowKeepOnTop(kBackgroundWindow, 0);
+  WindowKeepOnTop(kBackgroundWindow, false);
   if (!IsFullPath(program)) return;
   ShellExecuteA(nullptr, "Open", program.c_str(), address.c_str(), nullptr, SW_SHOWNORMAL);
 }

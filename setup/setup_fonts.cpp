@@ -4,28 +4,29 @@
 #include "platform/graphics.h"
 #include "setup/font_scaling.h"
 #include "setup/gradient_background.h"
+#include "setup/object_numbers.h"
 #include "setup/setup_texts.h"
 
 namespace {
 
-constexpr int kNoteFontNumber = 0;
+constexpr uint32_t kRegular = 0;
 
 int LoadScaled(int number, int baseSize, uint32_t flags, int dpi) {
   const intptr_t loaded = FontLoad(number, kSetupFontFace, ScaledFontSize(baseSize, dpi), flags);
   if (!loaded) return -1;
-  return number == -1 ? static_cast<int>(loaded) : number;
+  return number == kFreshNumber ? static_cast<int>(loaded) : number;
 }
 
 }  // namespace
 
 bool SetupFontsLoad(SetupFonts* fonts) {
   const int dpi = GetDesktopDpi();
-  fonts->note = LoadScaled(kNoteFontNumber, 8, 0, dpi);
+  fonts->note = LoadScaled(kNoteFont, 8, kRegular, dpi);
   if (fonts->note < 0) return false;
-  fonts->banner = LoadScaled(-1, 24, kFontBold | kFontItalic | kFontUnderline, dpi);
+  fonts->banner = LoadScaled(kFreshNumber, 24, kFontBold | kFontItalic | kFontUnderline, dpi);
   if (fonts->banner < 0) return false;
-  fonts->page = LoadScaled(-1, 10, kFontBold, dpi);
+  fonts->page = LoadScaled(kFreshNumber, 10, kFontBold, dpi);
   if (fonts->page < 0) return false;
-  fonts->credit = LoadScaled(-1, 7, 0, dpi);
+  fonts->credit = LoadScaled(kFreshNumber, 7, kRegular, dpi);
   return fonts->credit >= 0;
 }

@@ -6,8 +6,8 @@ inline constexpr char kSetupTitle[] = "SETUP";
 inline constexpr char kWelcomeLine[] = "Willkommen zum Setup von:";
 inline constexpr char kCreditAuthorText[] = "setup     by QZ";
 inline constexpr char kCreditCoAuthorText[] = "powered by XK";
-inline constexpr char kCreditAuthorAddress[] = "http://www.dorvanix.de/qz/";
-inline constexpr char kCreditCoAuthorAddress[] = "http://www.dorvanix.de/xk/";
+inline constexpr char kCreditAuthorAddress[] = "http://www.dorvanix.example/qz/";
+inline constexpr char kCreditCoAuthorAddress[] = "http://www.dorvanix.example/xk/";
 // The credit links open their addresses with the program registered for this extension.
 inline constexpr char kBrowserExtension[] = "html";
 

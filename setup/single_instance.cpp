@@ -4,8 +4,10 @@
 #include <cstdint>
 
 #include "host/window_search.h"
+#include "platform/scoped_resources.h"
 #include "platform/window_services.h"
 #include "setup/instance_name.h"
+#include "setup/object_numbers.h"
 #include "setup/single_instance.h"
 
 namespace {
@@ -27,25 +29,26 @@ void EnsureSingleInstance(const Text& guardName) {
 
 bool ClaimSingleInstance(const Text& guardName, bool activateRunning) {
   const InstanceMarker marker = InstanceMarkerFor(guardName, PlatformId());
-  if (HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())) {
-    CloseHandle(running);
+  if (ScopedHandle running{OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())}) {
+    running.Reset();
     return YieldToRunningInstance(marker, guardName, activateRunning);
   }
   SECURITY_ATTRIBUTES inheritable{};
   inheritable.nLength = sizeof inheritable;
   inheritable.bInheritHandle = TRUE;
-  // Held, never closed: the marker lasts as long as this process.
-  HANDLE own = CreateMutexA(&inheritable, TRUE, marker.mutexName.c_str());
+  ScopedHandle own(CreateMutexA(&inheritable, TRUE, marker.mutexName.c_str()));
   // A copy started at the same moment may have created it between the open above and this creation.
   if (own && GetLastError() == ERROR_ALREADY_EXISTS) {
-    CloseHandle(own);
+    own.Reset();
     return YieldToRunningInstance(marker, guardName, activateRunning);
   }
+  // Held, never closed: the marker lasts as long as this process.
+  own.Release();
   return true;
 }
 
 Text ActivateRunningInstance(const Text& guardName) {
-  const intptr_t probe = WindowOpen(-1, 0, 0, 10, 10, Text(), kWindowHidden, nullptr);
+  const intptr_t probe = WindowOpen(kFreshNumber, 0, 0, 10, 10, Text(), kWindowHidden, nullptr);
   if (!probe) return Text();
   const int probeNumber = static_cast<int>(probe);
   const Text found = FindTitledWindow(probeNumber, guardName);

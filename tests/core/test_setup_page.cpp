@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "platform/dates.h"
 #include "setup/dialog_page.h"
 #include "setup/font_scaling.h"
@@ -37,15 +41,36 @@ TEST(SetupFontSizes, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(ScaledFontSize(11, 64), 16);  // 16.5
 }
 
+// Windows presents the program at 96 dpi and scales it whole, its text sharply; the fonts keep their rule for
+// systems that hand over the real resolution all the same.
+TEST(SetupFontSizes, ManifestLeavesTheResolutionToWindowsWithSharpText) {
+  std::ifstream file(VELKOR_MANIFEST);
+  const std::string manifest{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);  // dpiAware and dpiAwareness alike
+  EXPECT_NE(manifest.find("<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true"
+                          "</gdiScaling>"),
+            std::string::npos);
+}
+
 TEST(SetupFontSizes, UnreadableResolutionLeavesSizesUnscaled) {
   ExpectSizes(0, {8, 24, 10, 7});
   ExpectSizes(-5, {8, 24, 10, 7});
 }
 
+DialogPageLines LinesFor(int32_t installedVersion, const char* installedDate) {
+  const SetupDialogOptions options{.title = "Velkor_400",
+                                   .setupVersion = 1007,
+                                   .setupDate = "13.09.2007",
+                                   .authorName = "Dorvanix",
+                                   .installedVersion = installedVersion,
+                                   .installedDate = installedDate};
+  return DialogPageLinesFor(options, DateParse("%dd.%mm.%yyyy", options.setupDate),
+                            DateParse("%dd.%mm.%yyyy", options.installedDate));
+}
+
 TEST(DialogPageLines, SetupAndInstalledCopyDescribed) {
-  const int32_t setupDate = DateParse("%dd.%mm.%yyyy", "13.09.2007");
-  const int32_t installedDate = DateParse("%dd.%mm.%yyyy", "01.02.2006");
-  const DialogPageLines lines = DialogPageLinesFor("Velkor_400", 1007, setupDate, "Dorvanix", 1006, installedDate);
+  const DialogPageLines lines = LinesFor(1006, "01.02.2006");
   EXPECT_EQ(lines.program, Text("Programm: Velkor_400"));
   EXPECT_EQ(lines.setupVersion, Text("Setup-Version\t\t: 000.001.007"));
   EXPECT_EQ(lines.setupDate, Text("Versionsdatum\t\t: 13.09.2007"));
@@ -55,16 +80,21 @@ TEST(DialogPageLines, SetupAndInstalledCopyDescribed) {
 }
 
 TEST(DialogPageLines, NothingInstalledOrNoVersionShowsNoInstalledValues) {
-  const int32_t date = DateParse("%dd.%mm.%yyyy", "01.02.2006");
   for (int32_t installedVersion : {0, -3}) {
-    const DialogPageLines lines = DialogPageLinesFor("X", 1007, date, "A", installedVersion, date);
+    const DialogPageLines lines = LinesFor(installedVersion, "01.02.2006");
     EXPECT_EQ(lines.installedVersion, Text("Installierte Version\t: nicht angegeben / installiert"));
     EXPECT_EQ(lines.installedDate, Text("Versionsdatum\t\t:"));
   }
   // A version without a date: the version is shown, the date line stays empty.
-  const DialogPageLines noDate = DialogPageLinesFor("X", 1007, date, "A", 1007, 0);
+  const DialogPageLines noDate = LinesFor(1007, "");
   EXPECT_EQ(noDate.installedVersion, Text("Installierte Version\t: 000.001.007"));
   EXPECT_EQ(noDate.installedDate, Text("Versionsdatum\t\t:"));
+}
+
+TEST(DialogPageLines, InstalledDateWithoutADateValueIsShownAsStored) {
+  // Beyond the 32-bit range, and a day that does not exist: no date value, not 31.12.1969.
+  for (const char* stored : {"01.01.2099", "31.04.2007"})
+    EXPECT_EQ(LinesFor(1006, stored).installedDate, Text("Versionsdatum\t\t: ") + stored) << stored;
 }
 
 TEST(OptionStateRule, ContinueNeedsASelectionAndTheShortcutNeedsInstallWithTheOffer) {

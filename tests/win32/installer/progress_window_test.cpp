@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "installer/object_numbers.h"
 #include "installer/progress_window.h"
 #include "installer/run_state.h"
 #include "platform/window_services.h"
+#include "setup/object_numbers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "registry/key_search.h"
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 #include "registry_test_keys.h"
 
 namespace {

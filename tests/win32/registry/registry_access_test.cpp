@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 #include "registry/registry_access.h"
 #include "registry_test_keys.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "registry/host_lookup.h"
-#include "setup/setup_controls.h"
+#include "setup/object_numbers.h"
 #include "tests/support/ui_driver.h"
 #include "tests/win32/setup_dialog/dialog_run.h"
 
@@ -78,8 +78,8 @@ TEST(SetupFonts, DialogFitsAtAHighResolution) {
   DialogRun run(arguments, false);
   HWND dialog = run.WaitDialog();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(ui::ClientSizeOf(dialog).cx, kDialogWidth);
-  EXPECT_EQ(ui::ClientSizeOf(dialog).cy, kDialogHeight);
+  EXPECT_EQ(ui::ClientSizeOf(dialog).cx, 482);
+  EXPECT_EQ(ui::ClientSizeOf(dialog).cy, 314);
   ASSERT_TRUE(ui::Click(run.Control(kCancelButton)));
   EXPECT_EQ(run.Result(), 0);
 }
@@ -142,13 +142,13 @@ TEST(CreditLink, OpensItsAddressInTheBrowserAndDropsStayOnTop) {
   ASSERT_NE(background, nullptr);
   EXPECT_TRUE(ui::IsTopMost(background));
   ASSERT_TRUE(ui::MouseClick(run.BackgroundControl(kCreditLinkCoAuthor)));
-  ASSERT_TRUE(BrowserOpened("http://www.dorvanix.de/xk/"));
+  ASSERT_TRUE(BrowserOpened("http://www.dorvanix.example/xk/"));
   EXPECT_FALSE(ui::IsTopMost(background));
   // The link keeps working while the dialog is up, and the stay-on-top state does not come back.
   ASSERT_NE(run.WaitDialog(), nullptr);
   DeleteFileA(StandInBrowser::Log().c_str());
   ASSERT_TRUE(ui::MouseClick(run.BackgroundControl(kCreditLinkAuthor)));
-  ASSERT_TRUE(BrowserOpened("http://www.dorvanix.de/qz/"));
+  ASSERT_TRUE(BrowserOpened("http://www.dorvanix.example/qz/"));
   EXPECT_FALSE(ui::IsTopMost(background));
   EXPECT_EQ(run.CloseBackgroundAndResult(), 0);
 }

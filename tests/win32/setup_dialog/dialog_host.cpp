@@ -63,10 +63,19 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[i], "linger") == 0) linger = true;
   }
-  const int32_t result =
-      ShowSetupDialog(argv[1], std::atoi(argv[2]), argv[3], argv[4], argv[5], argv[6], std::atoi(argv[7]), argv[8],
-                      std::atoi(argv[9]), std::atoi(argv[10]), std::atoi(argv[11]), std::atoi(argv[12]),
-                      std::atoi(argv[13]));
+  const int32_t result = ShowSetupDialog({.title = argv[1],
+                                          .setupVersion = std::atoi(argv[2]),
+                                          .setupDate = argv[3],
+                                          .authorName = argv[4],
+                                          .webAddress = argv[5],
+                                          .descriptionText = argv[6],
+                                          .installedVersion = std::atoi(argv[7]),
+                                          .installedDate = argv[8],
+                                          .topColourIndex = std::atoi(argv[9]),
+                                          .bottomColourIndex = std::atoi(argv[10]),
+                                          .noUninstall = std::atoi(argv[11]),
+                                          .offerShortcut = std::atoi(argv[12]),
+                                          .stayOnTop = std::atoi(argv[13])});
   std::printf("result %d\n", result);
   std::fflush(stdout);
   while (linger && WindowExists(0)) {

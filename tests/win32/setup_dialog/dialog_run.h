@@ -28,7 +28,7 @@ class DialogRun {
 public:
   explicit DialogRun(const Arguments& arguments, bool linger = true) {
     const std::vector<std::string> values = {
-        "Velkor_400", "1007", kSetupDate, "Dorvanix", "http://www.dorvanix.de", "Beschreibung",
+        "Velkor_400", "1007", kSetupDate, "Dorvanix", "http://www.dorvanix.example", "Beschreibung",
         arguments.installedVersion, arguments.installedDate, std::to_string(arguments.top),
         std::to_string(arguments.bottom), std::to_string(arguments.noUninstall),
         std::to_string(arguments.offerShortcut), std::to_string(arguments.stayOnTop), arguments.picture};

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/colours.h"
-#include "setup/setup_controls.h"
+#include "setup/object_numbers.h"
 #include "tests/support/ui_driver.h"
 #include "tests/win32/setup_dialog/dialog_run.h"
 
@@ -65,8 +65,8 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   ASSERT_EQ(tips.size(), 2u);
   std::map<HWND, std::string> tipOf;
   for (const ui::ToolTip& tip : tips) tipOf[tip.tool] = tip.text;
-  EXPECT_EQ(tipOf[run.BackgroundControl(kCreditLinkAuthor)], "http://www.dorvanix.de/qz/");
-  EXPECT_EQ(tipOf[run.BackgroundControl(kCreditLinkCoAuthor)], "http://www.dorvanix.de/xk/");
+  EXPECT_EQ(tipOf[run.BackgroundControl(kCreditLinkAuthor)], "http://www.dorvanix.example/qz/");
+  EXPECT_EQ(tipOf[run.BackgroundControl(kCreditLinkCoAuthor)], "http://www.dorvanix.example/xk/");
 
   HWND dialog = run.WaitDialog();
   ASSERT_NE(dialog, nullptr);
@@ -75,8 +75,8 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   EXPECT_EQ(ui::OwnerOf(dialog), run.background());
   EXPECT_EQ(ui::StyleOf(dialog) & (WS_CAPTION | WS_SYSMENU), WS_CAPTION);
   const SIZE client = ui::ClientSizeOf(dialog);
-  EXPECT_EQ(client.cx, kDialogWidth);
-  EXPECT_EQ(client.cy, kDialogHeight);
+  EXPECT_EQ(client.cx, 482);
+  EXPECT_EQ(client.cy, 314);
   const RECT outer = ui::RectIn(dialog, nullptr);
   EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
@@ -88,7 +88,7 @@ TEST(SetupDialog, FirstInstallShowsThePageAndReturnsInstall) {
   EXPECT_EQ(ui::TextOf(run.Control(kInstalledVersionLine)), "Installierte Version\t: nicht angegeben / installiert");
   EXPECT_EQ(ui::TextOf(run.Control(kInstalledDateLine)), "Versionsdatum\t\t:");
   EXPECT_EQ(ui::TextOf(run.Control(kHintLine)), "Bitte eine Option wählen ...");
-  EXPECT_EQ(ui::TextOf(run.Control(kWebAddressLine)), "http://www.dorvanix.de");
+  EXPECT_EQ(ui::TextOf(run.Control(kWebAddressLine)), "http://www.dorvanix.example");
   EXPECT_EQ(ui::TextOf(run.Control(kUpdateOption)), "UpDate installieren");
 
   // Layout: the panel beside the picture, its controls placed relative to it.

@@ -7,7 +7,7 @@
 #include "platform/colours.h"
 #include "platform/graphics.h"
 #include "platform/window_services.h"
-#include "registry/last_error.h"
+#include "platform/last_error.h"
 #include "setup/gradient_background.h"
 #include "setup/gradient_geometry.h"
 

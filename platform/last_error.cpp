@@ -1,0 +1,10 @@
+// The library's one last-error text. A plain module-wide variable: the program has a single thread.
+#include "platform/last_error.h"
+
+namespace {
+Text gLastError;
+}
+
+const Text& LastErrorText() { return gLastError; }
+
+void SetLastErrorText(const Text& text) { gLastError = text; }
