@@ -6,6 +6,7 @@
 #include "host/compiler_version.h"
 #include "platform/files.h"
 #include "platform/memory.h"
+#include "platform/scoped_resources.h"
 #include "registry/host_lookup.h"
 
 namespace {
@@ -14,51 +15,25 @@ constexpr DWORD kQueryBoundMs = 5000;
 constexpr DWORD kPollMs = 20;
 // How long an ended compiler gets to be gone before its output is taken as it is.
 constexpr DWORD kEndWaitMs = 1000;
+constexpr UINT kEndedByQuery = 1;  // the exit code of a compiler that the query ended
 constexpr int kBufferSize = 1024;
 constexpr DWORD kReadSize = 500;
+// Inheritance on, limited by a list of one attribute to the handles it names.
+constexpr BOOL kInheritListedHandles = TRUE;
+constexpr DWORD kOneAttribute = 1;
 
-class OwnedHandle {
-public:
-  OwnedHandle() = default;
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  ~OwnedHandle() { Close(); }
-  HANDLE get() const { return handle_; }
-  void Close() {
-    if (handle_) CloseHandle(handle_);
-    handle_ = nullptr;
-  }
-
-private:
-  HANDLE handle_ = nullptr;
+// The two resources of the query that the shared guards do not know: a block of the program's heap, and an
+// initialised attribute list (deleted before its memory goes).
+struct ProgramMemory {
+  static bool Holds(void* block) { return block != nullptr; }
+  static void Close(void* block) { MemoryFree(block); }
 };
-
-class HeapBlock {
-public:
-  explicit HeapBlock(int size) : block_(static_cast<char*>(MemoryAllocate(size))) {}
-  HeapBlock(const HeapBlock&) = delete;
-  HeapBlock& operator=(const HeapBlock&) = delete;
-  ~HeapBlock() {
-    if (block_) MemoryFree(block_);
-  }
-  char* get() const { return block_; }
-
-private:
-  char* block_;
+struct AttributeListDelete {
+  static bool Holds(LPPROC_THREAD_ATTRIBUTE_LIST list) { return list != nullptr; }
+  static void Close(LPPROC_THREAD_ATTRIBUTE_LIST list) { DeleteProcThreadAttributeList(list); }
 };
-
-// An initialised attribute list, deleted again before its memory goes.
-class AttributeList {
-public:
-  explicit AttributeList(LPPROC_THREAD_ATTRIBUTE_LIST list) : list_(list) {}
-  AttributeList(const AttributeList&) = delete;
-  AttributeList& operator=(const AttributeList&) = delete;
-  ~AttributeList() { DeleteProcThreadAttributeList(list_); }
-
-private:
-  LPPROC_THREAD_ATTRIBUTE_LIST list_;
-};
+using ScopedProgramMemory = Scoped<void*, ProgramMemory>;
+using ScopedAttributeList = Scoped<LPPROC_THREAD_ATTRIBUTE_LIST, AttributeListDelete>;
 
 // One read of up to 500 bytes; a read that delivers bytes replaces the banner line. False once the pipe is done.
 bool ReadBlock(HANDLE pipe, char* buffer, Text& bannerLine) {
@@ -82,7 +57,7 @@ void ReadWhatIsThere(HANDLE pipe, char* buffer, Text& bannerLine) {
 
 // Ended compilers get a moment to be gone, so that everything they wrote is in the pipe.
 void EndCompiler(HANDLE process) {
-  TerminateProcess(process, 1);
+  TerminateProcess(process, kEndedByQuery);
   WaitForSingleObject(process, kEndWaitMs);
 }
 
@@ -127,11 +102,11 @@ Text ReadUntilDone(HANDLE pipe, HANDLE process, char* buffer) {
 // process the compiler leaves behind.
 bool StartCompiler(Text commandLine, HANDLE writeEnd, SECURITY_ATTRIBUTES& inheritable, PROCESS_INFORMATION& child) {
   SIZE_T listSize = 0;
-  InitializeProcThreadAttributeList(nullptr, 1, 0, &listSize);
-  HeapBlock listBlock(static_cast<int>(listSize));
-  const auto list = static_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(static_cast<void*>(listBlock.get()));
-  if (!list || !InitializeProcThreadAttributeList(list, 1, 0, &listSize)) return false;
-  AttributeList attributes(list);
+  InitializeProcThreadAttributeList(nullptr, kOneAttribute, 0, &listSize);
+  const ScopedHeapBlock listMemory(HeapAlloc(GetProcessHeap(), 0, listSize));
+  const auto list = static_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(listMemory.get());
+  if (!list || !InitializeProcThreadAttributeList(list, kOneAttribute, 0, &listSize)) return false;
+  const ScopedAttributeList attributes(list);
   if (!UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &writeEnd, sizeof writeEnd, nullptr,
                                  nullptr))
     return false;
@@ -142,34 +117,32 @@ bool StartCompiler(Text commandLine, HANDLE writeEnd, SECURITY_ATTRIBUTES& inher
   startup.StartupInfo.wShowWindow = SW_HIDE;
   startup.StartupInfo.hStdOutput = writeEnd;
   startup.lpAttributeList = list;
-  return CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable, TRUE,
-                        NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
-                        &startup.StartupInfo, &child) != FALSE;
+  return CreateProcessA(nullptr, commandLine.buffer(commandLine.length()), &inheritable, &inheritable,
+                        kInheritListedHandles, NORMAL_PRIORITY_CLASS | EXTENDED_STARTUPINFO_PRESENT, nullptr,
+                        nullptr, &startup.StartupInfo, &child) != FALSE;
 }
 }  // namespace
 
 Text ReadCompilerBanner(const Text& compilerPath) {
-  HeapBlock buffer(kBufferSize);
-  if (!buffer.get()) return Text();
+  const ScopedProgramMemory buffer(MemoryAllocate(kBufferSize));
+  if (!buffer) return Text();
 
   SECURITY_ATTRIBUTES inheritable{};
   inheritable.nLength = sizeof inheritable;
   inheritable.bInheritHandle = TRUE;
-  HANDLE readEnd = nullptr;
-  HANDLE writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return Text();
-  OwnedHandle reader(readEnd);
-  OwnedHandle writer(writeEnd);
+  ScopedHandle reader;
+  ScopedHandle writer;
+  if (!CreatePipe(reader.Receive(), writer.Receive(), &inheritable, 0)) return Text();
   // Only the write end belongs in the compiler: a read end held there would keep the pipe open for its writers.
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
 
   PROCESS_INFORMATION child{};
-  if (!StartCompiler(Text("\"") + compilerPath + "\" /VERSION", writeEnd, inheritable, child)) return Text();
-  OwnedHandle process(child.hProcess);
-  OwnedHandle thread(child.hThread);
+  if (!StartCompiler(Text("\"") + compilerPath + "\" /VERSION", writer.get(), inheritable, child)) return Text();
+  const ScopedHandle process(child.hProcess);
+  const ScopedHandle thread(child.hThread);
   // Without the installer's copy the pipe breaks as soon as the compiler's side is closed.
-  writer.Close();
-  return ReadUntilDone(reader.get(), process.get(), buffer.get());
+  writer.Reset();
+  return ReadUntilDone(reader.get(), process.get(), static_cast<char*>(buffer.get()));
 }
 
 Text GetCompilerVersion() {

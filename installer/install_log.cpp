@@ -4,14 +4,14 @@
 
 void InstallLogStart(RunState& run) {
   run.installLog = kLogOpening;
-  run.errorFlag = 0;
+  run.errorFlag = false;
   run.byteCounter = 0;
 }
 
 void InstallLogAppend(RunState& run, const char* line) { run.installLog += Text(line); }
 
 void InstallLogAppendVerdict(RunState& run) {
-  InstallLogAppend(run, run.errorFlag == 0 ? kLogVerdictSuccess : kLogVerdictErrors);
+  InstallLogAppend(run, !run.errorFlag ? kLogVerdictSuccess : kLogVerdictErrors);
 }
 
 void InstallLogAppendRestartAttempt(RunState& run) {

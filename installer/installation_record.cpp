@@ -5,11 +5,11 @@
 #include "installer/release_constants.h"
 #include "registry/registry_access.h"
 
-int WriteInstallationRecord(const RunState& run) {
+bool WriteInstallationRecord(const RunState& run) {
   if (!RegSubKeyExists(HKEY_CURRENT_USER, kRecordParentKey)) RegCreateSubKey(HKEY_CURRENT_USER, kRecordParentKey);
   if (!RegSubKeyExists(HKEY_CURRENT_USER, kRecordKey)) RegCreateSubKey(HKEY_CURRENT_USER, kRecordKey);
-  const int version =
+  const bool version =
       RegWriteString(HKEY_CURRENT_USER, kRecordKey, kRecordVersionValue, NumberToText(run.versionNumber));
-  const int date = RegWriteString(HKEY_CURRENT_USER, kRecordKey, kRecordDateValue, run.releaseDate);
+  const bool date = RegWriteString(HKEY_CURRENT_USER, kRecordKey, kRecordDateValue, run.releaseDate);
   return version && date;
 }

@@ -2,5 +2,5 @@
 #include "installer/run_state.h"
 
 // Records the version number and release date under HKEY_CURRENT_USER, creating the keys first where missing.
-// Returns 1 when both values were stored.
-int WriteInstallationRecord(const RunState& run);
+// Returns whether both values were stored.
+bool WriteInstallationRecord(const RunState& run);

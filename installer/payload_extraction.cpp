@@ -29,7 +29,7 @@ void WriteCatalogueItem(RunState& run, const CatalogueItem& item) {
     InstallLogAppend(run, item.successLine);
   } else {
     InstallLogAppend(run, item.failureLine);
-    run.errorFlag = 1;
+    run.errorFlag = true;
   }
   ShowProgress(run, kPauseAfterItem);
 }

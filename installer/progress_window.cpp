@@ -37,7 +37,7 @@ bool OpenProgressWindow(const RunState& run) {
 // Only "Fertig" ends the wait: the window has no close box, and every other event is ignored.
 void WaitForFinish(RunState& run) {
   while (!run.finishedFlag) {
-    if (EventWait() == kEventControl && EventControl() == kFinishControl) run.finishedFlag = 1;
+    if (EventWait() == kEventControl && EventControl() == kFinishControl) run.finishedFlag = true;
   }
 }
 

@@ -19,10 +19,10 @@ struct RunState {
   Text legacyFilePath;  // the legacy version file that was read; removed once the record replaces it
   int32_t dialogResult = 0;
   Text chosenPath;
-  int errorFlag = 0;
+  bool errorFlag = false;
   int32_t byteCounter = 0;
   Text installLog;
-  int finishedFlag = 0;
+  bool finishedFlag = false;
   Text messageLog;  // the texts of the messages shown, or in a silent run not shown, for the log file
 };
 

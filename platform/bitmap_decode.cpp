@@ -1,5 +1,7 @@
 #include "platform/bitmap_decode.h"
 
+#include "platform/colours.h"
+
 namespace {
 
 constexpr uint32_t kFileHeaderBytes = 14;
@@ -148,7 +150,7 @@ void BitmapToPixels32(const BitmapPicture& picture, uint32_t* out) {
         case 24: colour = row[3 * x] | (uint32_t(row[3 * x + 1]) << 8) | (uint32_t(row[3 * x + 2]) << 16); break;
         default: {
           const uint32_t pixel = Read32(row + 4 * x);
-          colour = picture.masked ? FromMasks(pixel, picture.masks) : (pixel & 0xFFFFFF);
+          colour = picture.masked ? FromMasks(pixel, picture.masks) : ColourRgb(pixel);
         }
       }
       target[x] = colour;

@@ -8,6 +8,11 @@
 namespace {
 
 constexpr char kContainerClass[] = "ContainerClass_Layer";
+// ContainerCreate's flags: a border or a dialog frame, else either edge or both.
+constexpr uint32_t kFlagBorder = 1;
+constexpr uint32_t kFlagDialogFrame = 2;
+constexpr uint32_t kFlagStaticEdge = 4;
+constexpr uint32_t kFlagClientEdge = 8;
 
 LRESULT CALLBACK ContainerProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -29,9 +34,10 @@ LRESULT CALLBACK ContainerProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcA(handle, message, wParam, lParam);
 }
 
+bool gContainerClassRegistered = false;
+
 bool RegisterContainerClass() {
-  static bool registered = false;
-  if (registered) return true;
+  if (gContainerClassRegistered) return true;
   WNDCLASSA containerClass{};
   containerClass.lpfnWndProc = ContainerProc;
   containerClass.cbWndExtra = sizeof(LONG_PTR);
@@ -39,8 +45,8 @@ bool RegisterContainerClass() {
   containerClass.hCursor = gLayerArrow;
   containerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   containerClass.lpszClassName = kContainerClass;
-  registered = RegisterClassA(&containerClass) != 0;
-  return registered;
+  gContainerClassRegistered = RegisterClassA(&containerClass) != 0;
+  return gContainerClassRegistered;
 }
 
 }  // namespace
@@ -50,12 +56,12 @@ intptr_t ContainerCreate(int number, int x, int y, int width, int height, uint32
   DWORD style = WS_CHILD | WS_VISIBLE;
   // WS_EX_CONTROLPARENT lets Tab reach the controls inside.
   DWORD exStyle = WS_EX_CONTROLPARENT;
-  if (flags & 3) {
-    if (flags & 1) style |= WS_BORDER;
-    if (flags & 2) style |= WS_DLGFRAME;
+  if (flags & (kFlagBorder | kFlagDialogFrame)) {
+    if (flags & kFlagBorder) style |= WS_BORDER;
+    if (flags & kFlagDialogFrame) style |= WS_DLGFRAME;
   } else {
-    if (flags & 4) exStyle |= WS_EX_STATICEDGE;
-    if (flags & 8) exStyle |= WS_EX_CLIENTEDGE;
+    if (flags & kFlagStaticEdge) exStyle |= WS_EX_STATICEDGE;
+    if (flags & kFlagClientEdge) exStyle |= WS_EX_CLIENTEDGE;
   }
   int assigned = number;
   const HWND handle = ControlCreate(number, kContainerClass, "", style, exStyle, x, y, width, height,

@@ -1,7 +1,9 @@
-// The desktops (display monitors) attached to the screen, primary first.
+// The desktops (display monitors) attached to the screen, primary first, and the desktop's resolution.
 #include <windows.h>
 
 #include "platform/graphics.h"
+#include "platform/last_error.h"
+#include "platform/scoped_resources.h"
 
 namespace {
 
@@ -11,6 +13,7 @@ struct Desktop {
   int height;
 };
 
+constexpr char kDesktopSizeError[] = "ERROR, desktop size not found";
 constexpr int kMostDesktops = 16;
 Desktop gDesktops[kMostDesktops];
 int gDesktopCount = 0;
@@ -74,4 +77,15 @@ int DesktopWidth(int index) {
 int DesktopHeight(int index) {
   const Desktop* desktop = DesktopAt(index);
   return desktop ? desktop->height : 0;
+}
+
+int16_t GetDesktopDpi() {
+  SetLastErrorText("");
+  const ScopedWindowDc desktop(GetDesktopWindow());
+  const int16_t dpi = desktop ? static_cast<int16_t>(GetDeviceCaps(desktop.get(), LOGPIXELSX)) : 0;
+  if (dpi < 1) {
+    SetLastErrorText(kDesktopSizeError);
+    return 0;
+  }
+  return dpi;
 }

@@ -38,3 +38,6 @@ void DrawBox(int x, int y, int width, int height, uint32_t colour);
 int DesktopExamine();
 int DesktopWidth(int index);
 int DesktopHeight(int index);
+// The desktop's horizontal logical pixels per inch, or 0 when it cannot be read. Like the banner operations it
+// reports through the program's last-error text: empty on entry, an error text on failure.
+int16_t GetDesktopDpi();

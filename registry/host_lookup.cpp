@@ -24,8 +24,8 @@ Text ReadDirectCommandLine() {
   const char* path = classesRoot ? "Applications\\PureBasic.exe\\shell\\open\\command"
                                  : "Software\\Classes\\PureBasic.exe\\shell\\open\\command";
   char buffer[kCommandLineBufferSize] = {};
-  RegistryKey key;
-  if (!key.Open(root, path, KEY_ALL_ACCESS)) return Text();
+  const ScopedKey key = OpenKey(root, path, KEY_ALL_ACCESS);
+  if (!key) return Text();
   DWORD size = sizeof buffer;
   if (RegQueryValueExA(key.get(), "", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
     return Text();
@@ -50,8 +50,8 @@ Text ReadSearchedCommandLine() {
 // The default value of a key below HKEY_CLASSES_ROOT, read with read access into a 255-byte buffer.
 bool ReadClassesDefault(const Text& path, Text& value) {
   char buffer[kNameBufferSize] = {};
-  RegistryKey key;
-  if (!key.Open(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ)) return false;
+  const ScopedKey key = OpenKey(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ);
+  if (!key) return false;
   DWORD size = sizeof buffer;
   if (RegQueryValueExA(key.get(), "", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
     return false;

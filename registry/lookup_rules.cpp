@@ -3,6 +3,8 @@
 namespace {
 
 constexpr char kMarker[] = "PUREBASIC.EXE";
+// The bits of a GetVersion() value that choose the branch: on the NT family, the low byte of the build number.
+constexpr uint32_t kPlatformBranchBits = 0x00FF0000u;
 
 bool NamesPureBasic(const Text& upperText) { return TextFind(upperText, kMarker) != 0; }
 
@@ -12,7 +14,7 @@ bool IsLetter(unsigned char byte) { return (byte >= 'A' && byte <= 'Z') || (byte
 
 }  // namespace
 
-bool PlatformTakesClassesRoot(uint32_t version) { return (version & 0x00FF0000u) != 0; }
+bool PlatformTakesClassesRoot(uint32_t version) { return (version & kPlatformBranchBits) != 0; }
 
 bool CutDirectCommandLine(const Text& commandLine, Text& directory) {
   if (!NamesPureBasic(TextUpper(commandLine))) return false;

@@ -31,8 +31,8 @@ Text RegReadString(HKEY root, const Text& keyPath, const Text& valueName) {
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (keyPath.empty()) return FailText(kErrorKeyPathEmpty);
   if (RegSubKeyExists(root, keyPath) != 1) return FailText(kErrorKeyMissing);
-  RegistryKey key;
-  if (!key.Open(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS)) return FailText(kErrorNotSpecified);
+  const ScopedKey key = OpenKey(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS);
+  if (!key) return FailText(kErrorNotSpecified);
   DWORD type = 0;
   DWORD size = 0;
   if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -54,8 +54,8 @@ int RegSubKeyExists(HKEY root, const Text& keyPath) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
-  RegistryKey key;
-  if (!key.Open(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS)) return FailFlag(kErrorKeyNotFound);
+  const ScopedKey key = OpenKey(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS);
+  if (!key) return FailFlag(kErrorKeyNotFound);
   return 1;
 }
 
@@ -66,7 +66,7 @@ int RegCreateSubKey(HKEY root, const Text& keyPath) {
   // Default security, not inheritable.
   SECURITY_ATTRIBUTES security{};
   security.nLength = sizeof security;
-  RegistryKey key;
+  ScopedKey key;
   if (RegCreateKeyExA(root, KeyPathForOpen(keyPath).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                       &security, key.Receive(), nullptr) != ERROR_SUCCESS)
     return FailFlag(kErrorCannotCreate);
@@ -78,8 +78,8 @@ int RegWriteString(HKEY root, const Text& keyPath, const Text& valueName, const 
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
   if (RegSubKeyExists(root, keyPath) != 1) return FailFlag(kErrorKeyMissing);
-  RegistryKey key;
-  if (!key.Open(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS)) return FailFlag(kErrorCannotWrite);
+  const ScopedKey key = OpenKey(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS);
+  if (!key) return FailFlag(kErrorCannotWrite);
   // The terminating zero is stored with the text.
   if (RegSetValueExA(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>(value.length()) + 1) != ERROR_SUCCESS)
@@ -91,8 +91,8 @@ Text RegEnumSubKey(HKEY root, const Text& keyPath, int index) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (RegSubKeyExists(root, keyPath) != 1) return FailText(kErrorKeyMissing);
-  RegistryKey key;
-  if (!key.Open(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS)) return FailText(kErrorReadingKey);
+  const ScopedKey key = OpenKey(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS);
+  if (!key) return FailText(kErrorReadingKey);
   // 255 counts the terminating zero: longer names do not fit and end the listing.
   char name[255];
   DWORD length = sizeof name;

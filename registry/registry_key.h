@@ -1,27 +1,17 @@
 #pragma once
-// An open registry key that closes itself, and the conversion between root handles and their 32-bit values.
+// Opening a registry key that closes itself, and the conversion between root handles and their 32-bit values.
 #include <windows.h>
 
 #include <cstdint>
 
-class RegistryKey {
-public:
-  RegistryKey() = default;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
+#include "platform/scoped_resources.h"
 
-  bool Open(HKEY root, const char* path, REGSAM access) {
-    return RegOpenKeyExA(root, path, 0, access, &key_) == ERROR_SUCCESS;
-  }
-  HKEY* Receive() { return &key_; }
-  HKEY get() const { return key_; }
-
-private:
-  HKEY key_ = nullptr;
-};
+// The key opened with this access; an empty one (false) when it cannot be opened.
+inline ScopedKey OpenKey(HKEY root, const char* path, REGSAM access) {
+  ScopedKey key;
+  if (RegOpenKeyExA(root, path, 0, access, key.Receive()) != ERROR_SUCCESS) key.Release();
+  return key;
+}
 
 inline uint32_t RootValue(HKEY root) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(root)); }
 inline HKEY RootHandle(uint32_t value) {

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr char kDesktopSizeError[] = "ERROR, desktop size not found";
 constexpr char kGradientError[] = "ERROR, can´t create gradient";
 
 // At most one gradient brush exists at a time; each new gradient frees the previous one. The holder is the
@@ -50,17 +49,6 @@ void PaintBands(uint32_t startColour, uint32_t endColour, int32_t steps, int32_t
 }
 
 }  // namespace
-
-int16_t GetDesktopDpi() {
-  SetLastErrorText("");
-  const ScopedWindowDc desktop(GetDesktopWindow());
-  const int16_t dpi = desktop.get() ? static_cast<int16_t>(GetDeviceCaps(desktop.get(), LOGPIXELSX)) : 0;
-  if (dpi < 1) {
-    SetLastErrorText(kDesktopSizeError);
-    return 0;
-  }
-  return dpi;
-}
 
 HBITMAP SetGradientBackground(uint32_t startColour, uint32_t endColour, int32_t steps, int32_t direction,
                               int32_t targetWindow, int32_t targetImage) {

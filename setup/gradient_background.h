@@ -1,12 +1,8 @@
 #pragma once
-// The desktop's resolution and the gradient that fills a window's background. Both report failures through
-// the program's last-error text.
+// The gradient that fills a window's background. It reports failures through the program's last-error text.
 #include <windows.h>
 
 #include <cstdint>
-
-// The desktop's horizontal logical pixels per inch, or 0 (with an error text) when it cannot be read.
-int16_t GetDesktopDpi();
 
 // Paints steps bands (clamped into 2..255) from startColour towards endColour into image targetImage, sized
 // like targetWindow's client area, and makes that picture the window's background. direction 1 runs from left

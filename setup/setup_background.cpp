@@ -19,6 +19,7 @@ constexpr UINT_PTR kTypingTimer = 0;
 constexpr UINT kTypingIntervalMs = 50;
 constexpr uint32_t kWhite = ColourOf(255, 255, 255);
 constexpr uint32_t kRed = ColourOf(255, 0, 0);
+constexpr int kPrimaryDisplay = 0;  // DesktopExamine lists the primary display first
 
 // Characters of the welcome line shown so far; the setup dialog resets it when it returns a result.
 int gTypingCounter = 0;
@@ -71,7 +72,7 @@ bool SetupBackgroundOpen(const SetupFonts& fonts) {
   if (!WindowOpen(kBackgroundWindow, 0, 0, 100, 100, kSetupTitle, kBackgroundFlags, nullptr)) return false;
   if (!ControlListBegin(WindowHandle(kBackgroundWindow))) return false;
   DesktopExamine();
-  if (TextCreate(kWelcomeLabel, 40, 120, DesktopWidth(0) - 50, 40, ""))
+  if (TextCreate(kWelcomeLabel, 40, 120, DesktopWidth(kPrimaryDisplay) - 50, 40, ""))
     ControlSetFont(kWelcomeLabel, reinterpret_cast<intptr_t>(FontHandle(fonts.banner)));
   CreateCreditLink(kCreditLinkAuthor, 22, kCreditAuthorText, kCreditAuthorAddress, fonts.credit);
   CreateCreditLink(kCreditLinkCoAuthor, 32, kCreditCoAuthorText, kCreditCoAuthorAddress, fonts.credit);

@@ -79,7 +79,7 @@ bool OpenBackground(const SetupDialogOptions& options, const SetupFonts& fonts, 
   return true;
 }
 
-bool IsClick() { return EventType() == 0; }  // BN_CLICKED and STN_CLICKED
+bool IsClick() { return EventType() == BN_CLICKED; }  // STN_CLICKED is the same code
 bool IsBackgroundClose(int event) { return event == kEventCloseWindow && EventWindow() == kBackgroundWindow; }
 
 // A click on a credit link opens its address; clicks on other controls pass.

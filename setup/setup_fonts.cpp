@@ -3,7 +3,6 @@
 
 #include "platform/graphics.h"
 #include "setup/font_scaling.h"
-#include "setup/gradient_background.h"
 #include "setup/object_numbers.h"
 #include "setup/setup_texts.h"
 

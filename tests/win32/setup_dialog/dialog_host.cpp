@@ -15,7 +15,6 @@
 #include "payload/payload_blocks.h"
 #include "platform/graphics.h"
 #include "platform/window_services.h"
-#include "setup/gradient_background.h"
 #include "setup/setup_dialog.h"
 #include "setup/setup_fonts.h"
 #include "tests/support/bitmap_file.h"
