@@ -72,8 +72,8 @@ test:
 	echo "make test: every tier passed ($(TIERS))"
 
 demo: deps configure-cross
-	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup e2e_demo
-	tools/demo $(EXE) $(CROSS)/tests/e2e/e2e_demo.exe
+	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup e2e
+	tools/demo $(EXE) $(CROSS)/tests/bin
 
 clean:
 	rm -rf $(BUILD)

@@ -20,7 +20,7 @@ constexpr Token kTokens[] = {
     {"hh", 2, Part::hour},    {"ii", 2, Part::minute},    {"ss", 2, Part::second},
 };
 
-constexpr int64_t kSecondsPerDay = 86400;
+constexpr int32_t kSecondsPerDay = 86400;
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
@@ -36,7 +36,7 @@ const Token* TokenAt(const char* mask) {
 }
 
 struct Civil {
-  int64_t year = 1970;
+  int year = 1970;
   int month = 1;
   int day = 1;
   int hour = 0;
@@ -44,37 +44,39 @@ struct Civil {
   int second = 0;
 };
 
-bool IsLeapYear(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-// Days from 1 January 1970 to the given date of the proleptic Gregorian calendar.
-int64_t DaysFromCivil(int64_t year, int month, int day) {
+// Days from 1 January 1970 to the given date of the proleptic Gregorian calendar. Years of up to four digits and
+// every day a 32-bit count of seconds reaches keep all values far inside 32 bits, where the 32-bit build divides
+// without runtime helpers.
+int DaysFromCivil(int year, int month, int day) {
   year -= month <= 2;
-  const int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const int64_t yearOfEra = year - era * 400;
-  const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  const int era = (year >= 0 ? year : year - 399) / 400;
+  const int yearOfEra = year - era * 400;
+  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
   return era * 146097 + dayOfEra - 719468;
 }
 
 Civil CivilFromSeconds(int32_t date) {
-  int64_t days = date / kSecondsPerDay;
-  int64_t rest = date % kSecondsPerDay;
+  int days = date / kSecondsPerDay;
+  int rest = date % kSecondsPerDay;
   if (rest < 0) {  // dates before 1970 count back from midnight of the day before
     rest += kSecondsPerDay;
     --days;
   }
   Civil civil;
-  civil.hour = static_cast<int>(rest / 3600);
-  civil.minute = static_cast<int>(rest / 60 % 60);
-  civil.second = static_cast<int>(rest % 60);
+  civil.hour = rest / 3600;
+  civil.minute = rest / 60 % 60;
+  civil.second = rest % 60;
   days += 719468;
-  const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const int64_t dayOfEra = days - era * 146097;
-  const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const int64_t shifted = (5 * dayOfYear + 2) / 153;
-  civil.day = static_cast<int>(dayOfYear - (153 * shifted + 2) / 5 + 1);
-  civil.month = static_cast<int>(shifted < 10 ? shifted + 3 : shifted - 9);
+  const int era = (days >= 0 ? days : days - 146096) / 146097;
+  const int dayOfEra = days - era * 146097;
+  const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const int shifted = (5 * dayOfYear + 2) / 153;
+  civil.day = dayOfYear - (153 * shifted + 2) / 5 + 1;
+  civil.month = shifted < 10 ? shifted + 3 : shifted - 9;
   civil.year = yearOfEra + era * 400 + (civil.month <= 2);
   return civil;
 }
@@ -86,7 +88,7 @@ bool IsValid(const Civil& c) {
   return c.hour >= 0 && c.hour <= 23 && c.minute >= 0 && c.minute <= 59 && c.second >= 0 && c.second <= 59;
 }
 
-void AppendDigits(Text& out, int64_t value, int width) {
+void AppendDigits(Text& out, int value, int width) {
   char digits[4];
   for (int i = width - 1; i >= 0; --i, value /= 10) digits[i] = static_cast<char>('0' + value % 10);
   out.append(digits, width);
@@ -146,8 +148,8 @@ int32_t DateParse(const Text& mask, const Text& text) {
     }
   }
   if (!IsValid(civil)) return -1;
-  const int64_t seconds = DaysFromCivil(civil.year, civil.month, civil.day) * kSecondsPerDay + civil.hour * 3600 +
-                          civil.minute * 60 + civil.second;
+  const int64_t days = DaysFromCivil(civil.year, civil.month, civil.day);
+  const int64_t seconds = days * kSecondsPerDay + civil.hour * 3600 + civil.minute * 60 + civil.second;
   // A date that a signed 32-bit count cannot hold is reported as invalid rather than wrapped into another date.
   if (seconds < INT32_MIN || seconds > INT32_MAX) return -1;
   return static_cast<int32_t>(seconds);

@@ -11,12 +11,15 @@ velkor_init_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.velkor-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.velkor-ready-2" ]; then
       wineboot -i </dev/null >/dev/null 2>&1
       # Without a window manager, every hide or close would stall for two seconds.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+      # A program that crashes ends at once instead of waiting in the debugger until a test's time runs out.
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
+        </dev/null >/dev/null 2>&1
       wineserver -w
-      touch "$WINEPREFIX/.velkor-ready"
+      touch "$WINEPREFIX/.velkor-ready-2"
     fi
   ) 9>"$WINEPREFIX.lock"
 }

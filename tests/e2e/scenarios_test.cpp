@@ -1,0 +1,332 @@
+// Whole runs of the real installer under Wine, driven as a user would drive them. One row is one behaviour the
+// release promises: the state before, what the user does, and what comes out.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/scoped_resources.h"
+#include "tests/support/driver.h"
+#include "tests/e2e/install_log.h"
+#include "tests/support/fixtures.h"
+
+namespace {
+
+const char kInstall[] = "installieren";
+const char kUpdate[] = "UpDate installieren";
+const char kRepair[] = "reparieren (Setup-Version gleich der installierten)";
+const char kTimestamp[] = "aktualisieren (Zeitstempelunterschied)";
+const char kRefusedSameVersion[] = "Das Setupdatum ist jünger als das der bereits installierten Version und die "
+                                   "Versionsnummer ist gleich der Installierten.\r\rDer Vorgang wird abgebrochen.";
+const char kRefusedOlderSetup[] =
+    "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird abgebrochen.";
+const char kRefusedNewerDate[] = "Das Setupdatum ist jünger als das der bereits installierten Version und die "
+                                 "Versionsnummer ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.";
+const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
+                           "Installation unvollständig ausgeführt.";
+
+std::string BlockOf(PayloadId id) {
+  const PayloadBlock block = PayloadGet(id);
+  return std::string(reinterpret_cast<const char*>(block.bytes), static_cast<size_t>(block.size));
+}
+
+bool IsEnabledOption(HWND control) {
+  return (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON && IsWindowVisible(control) &&
+         IsWindowEnabled(control);
+}
+
+enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile };
+
+struct Row {
+  const char* name;
+  // The state before: the record ("version date"), the host folder and its association, the compiler.
+  const char* record = nullptr;
+  Before before = Before::plain;
+  fx::Host host = {};
+  const char* compiler = "";
+  // What the user does: the option (null: cancels the dialog), and whether the proposed folder is accepted.
+  const char* option = kInstall;
+  bool acceptFolder = true;
+  // What comes out: a text the dialog shows, a refusal (the user can only cancel), a message box after the
+  // browser, the items that fail (a bit each) and the number of folder lines. Rows that install nothing
+  // leave everything as it was.
+  const char* shows = nullptr;
+  const char* refusal = nullptr;
+  const char* box = nullptr;
+  unsigned failed = 0;
+  int folders = 3;
+  bool installs = true;
+};
+
+struct Outcome {
+  std::string failedStep;
+  std::vector<std::string> dialogTexts;
+  int enabledOptions = -1;
+  bool weiterEnabled = true;  // before any choice
+  bool proposed = false;
+  ui::Box box;
+  std::string log;  // CR LF after each line
+  DWORD exitCode = 99;
+};
+
+bool Contains(const std::vector<std::string>& texts, const char* text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+class Installer : public ::testing::Test {
+protected:
+  void SetUp() override {
+    fx::CleanRegistry();
+    fx::ResetRestarts();
+    root_ = fx::FreshFolder("host");
+    ASSERT_FALSE(root_.empty());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("VELKOR_STANDIN", nullptr);
+    if (HANDLE release = OpenEventA(EVENT_MODIFY_STATE, FALSE, "velkor_standin_release")) {
+      SetEvent(release);
+      CloseHandle(release);
+    }
+    if (!locked_.empty()) fx::SetImmutable(locked_, false);
+    if (mounted_) fx::UnmountSmallDisk(root_);
+    fx::RemoveTree(root_);
+    fx::CleanRegistry();
+  }
+  void Prepare(const Row& row);
+  Outcome Drive(const Row& row, const std::string& installer = fx::InstallerPath());
+  bool ChooseFolder(const Row& row, DWORD processId, Outcome* out);
+  void Expect(const Row& row, const Outcome& outcome);
+
+  std::string Stranger() const { return root_ + "download\\examples\\QZLibs\\velkvers"; }
+
+  std::string root_;
+  std::string locked_;
+  bool mounted_ = false;
+};
+
+void Installer::Prepare(const Row& row) {
+  if (row.before == Before::fullDisk) {
+    // Room for the host program, the library and two pages of the help file.
+    const unsigned page = 4096, libraryPages = (PayloadGet(PayloadId::Library).size + page - 1) / page;
+    ASSERT_TRUE(mounted_ = fx::MountSmallDisk(root_, (libraryPages + 3) * page));
+  }
+  ASSERT_TRUE(fx::MakeHost(root_, row.host));
+  ASSERT_TRUE(row.before == Before::noHostStrangerFile || fx::Associate(root_, row.before != Before::unquoted));
+  // Without a host the legacy path would lead into the installer's current folder, here a download folder.
+  ASSERT_TRUE(row.before != Before::noHostStrangerFile ||
+              (fx::MakeFolders(root_ + "download\\examples\\QZLibs") && fx::WriteBytes(Stranger(), "9999\r\n01.01.2099\r\n")));
+  ASSERT_TRUE(!row.record || fx::WriteRecord(std::string(row.record, 4), row.record + 5));
+  SetEnvironmentVariableA("VELKOR_STANDIN", row.compiler);
+  if (row.before == Before::lockedLibrary) {
+    locked_ = root_ + kItems[0].target;
+    ASSERT_TRUE(fx::WriteBytes(locked_, "old library"));
+    ASSERT_TRUE(fx::SetImmutable(locked_, true));
+  }
+}
+
+// Every host folder lies one level below C:, where Wine's browser keeps the proposed selection (deeper, with a
+// common-controls-6 manifest, it loses it); when it does not, the driver picks the folder itself.
+bool Installer::ChooseFolder(const Row& row, DWORD processId, Outcome* out) {
+  HWND browser = ui::WaitFolderBrowser(processId);
+  const std::string name = root_.substr(3, root_.size() - 4);
+  auto selected = [&] {
+    const std::vector<std::string> selection = ui::FolderBrowserSelection(browser);
+    return !selection.empty() && selection.front() == name;
+  };
+  out->proposed = browser && ui::WaitUntil(selected, 10000);
+  if (!out->proposed && !(ui::FolderBrowserSelect(browser, root_.substr(0, root_.size() - 1)) && ui::WaitUntil(selected)))
+    return false;
+  return ui::Press(browser, row.acceptFolder ? IDOK : IDCANCEL);
+}
+
+Outcome Installer::Drive(const Row& row, const std::string& installer) {
+  Outcome out;
+  const ui::Process run = ui::Start(installer, "", row.before == Before::noHostStrangerFile ? root_ + "download" : "");
+  auto failed = [&](const char* step) {
+    out.failedStep = step;
+    ui::Kill(run);
+    return out;
+  };
+  HWND dialog = ui::WaitTopWindow(run.id, nullptr, "SETUP", "Weiter");
+  if (!dialog) return failed("setup dialog");
+  for (HWND label : ui::Children(dialog, "Static")) out.dialogTexts.push_back(ui::TextOf(label));
+  const std::vector<HWND> buttons = ui::Children(dialog, "Button");
+  out.enabledOptions = static_cast<int>(std::count_if(buttons.begin(), buttons.end(), IsEnabledOption));
+  HWND weiter = ui::ChildWithText(dialog, "Button", "Weiter");
+  out.weiterEnabled = ui::IsEnabled(weiter);
+  if (!row.option || row.refusal) {
+    if (!ui::Click(ui::ChildWithText(dialog, "Button", "Abbruch"))) return failed("Abbruch");
+  } else {
+    if (!ui::Click(ui::ChildWithText(dialog, "Button", row.option)) ||
+        !ui::WaitUntil([&] { return ui::IsEnabled(weiter); }) || !ui::Click(weiter))
+      return failed("choosing the option");
+    if (!ChooseFolder(row, run.id, &out)) return failed("folder browser");
+    if (row.box && !(ui::WaitMessageBox(run.id, &out.box) && ui::Press(out.box.window, IDOK)))
+      return failed("message box");
+  }
+  if (row.installs) {
+    HWND progress = ui::WaitTopWindow(run.id, "WindowClass_1", "Fortschritt ...");
+    std::string text;
+    if (!ui::WaitUntil([&] { return (text = ui::TextOf(ui::ChildWithId(progress, 100))).ends_with("einzubinden."); }))
+      return failed("complete log");
+    out.log = text + "\r\n";
+    if (!ui::Click(ui::ChildWithId(progress, 101))) return failed("Fertig");
+  }
+  if (!ui::WaitExit(run, &out.exitCode)) return failed("exit");
+  return out;
+}
+
+void Installer::Expect(const Row& row, const Outcome& outcome) {
+  ASSERT_EQ(outcome.failedStep, "");
+  EXPECT_EQ(outcome.exitCode, 0u);
+  EXPECT_FALSE(outcome.weiterEnabled);
+  EXPECT_EQ(outcome.enabledOptions, row.refusal ? 0 : 1);
+  if (row.shows) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.shows)) << row.shows; }
+  if (row.refusal) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.refusal)); }
+  if (row.option && !row.refusal) { EXPECT_TRUE(outcome.proposed) << "the browser did not propose " << root_; }
+  if (row.box) { EXPECT_EQ(outcome.box.title, row.box); }
+  if (row.box && row.installs) { EXPECT_EQ(outcome.box.text, kNoHostText); }
+  EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : "");
+  for (int i = 0; i < 9 && row.installs; ++i)
+    EXPECT_EQ(fx::ReadBytes(root_ + kItems[i].target) == BlockOf(kItems[i].block), !(row.failed >> i & 1))
+        << kItems[i].target;
+  if (!row.installs) { EXPECT_FALSE(fx::Exists(root_ + "Examples") || fx::Exists(root_ + "Help")); }
+  EXPECT_EQ(fx::RecordValue("Version"), row.installs ? "1007" : row.record ? std::string(row.record, 4) : "");
+  EXPECT_EQ(fx::RecordValue("Date"), row.installs ? "13.09.2007" : row.record ? row.record + 5 : "");
+  EXPECT_TRUE(ui::WaitUntil([&] { return fx::Restarts() == (row.installs ? 1 : 0); }));
+  // The compiler is asked for its version hidden, its output on a pipe, and has ended when the installer has.
+  const std::string calls = fx::ReadBytes(root_ + "Compilers\\called.txt");
+  EXPECT_EQ(calls.find("pbcompiler.exe\" /VERSION flags=257 show=0\r\n") != std::string::npos,
+            row.installs && row.host.compiler) << calls;
+  const ScopedHandle compiler(calls.empty() ? nullptr : OpenProcess(SYNCHRONIZE, FALSE, std::stoul(calls)));
+  EXPECT_TRUE(!compiler || WaitForSingleObject(compiler.get(), 0) == WAIT_OBJECT_0);
+}
+
+class Rows : public Installer, public ::testing::WithParamInterface<Row> {};
+
+TEST_P(Rows, Run) {
+  Prepare(GetParam());
+  if (!HasFatalFailure()) Expect(GetParam(), Drive(GetParam()));
+  EXPECT_TRUE(GetParam().before != Before::noHostStrangerFile || fx::Exists(Stranger()));
+}
+
+const Row kRows[] = {
+    {.name = "FirstInstall", .shows = "Installierte Version\t: nicht angegeben / installiert"},
+    {.name = "Update", .record = "1005 01.02.2007", .option = kUpdate, .shows = "Installierte Version\t: 000.001.005"},
+    {.name = "TimestampUpdate", .record = "1007 12.09.2007", .option = kTimestamp, .shows = "Versionsdatum\t\t: 12.09.2007"},
+    {.name = "NoPureBasicExe", .host = {.program = nullptr, .libraryFolders = false}, .box = "Achtung"},
+    {.name = "EmptyPureBasicExe", .host = {.program = ""}, .box = "Achtung"},
+    {.name = "UnquotedAssociation", .before = Before::unquoted},
+    {.name = "LockedLibrary", .before = Before::lockedLibrary, .failed = 1},
+    {.name = "DiskFullInTheHelpFile", .before = Before::fullDisk, .host = {.compiler = false}, .failed = 0x1FE},
+    {.name = "HangingCompiler", .compiler = "hang"},
+    {.name = "CompilerChildHoldsThePipe", .compiler = "grandchild"},
+    {.name = "DialogCancelled", .option = nullptr, .installs = false},
+    {.name = "NoHostIgnoresTheCurrentFolder", .before = Before::noHostStrangerFile, .option = nullptr,
+     .shows = "Installierte Version\t: nicht angegeben / installiert", .installs = false},
+    {.name = "FolderBrowserCancelled", .acceptFolder = false, .box = "Abbruch", .installs = false},
+    {.name = "RefusedSameVersion", .record = "1007 14.09.2007", .refusal = kRefusedSameVersion, .installs = false},
+    {.name = "RefusedOlderSetup", .record = "1008 01.01.2000", .refusal = kRefusedOlderSetup, .installs = false},
+    {.name = "RefusedNewerDate", .record = "1006 14.09.2007", .refusal = kRefusedNewerDate, .installs = false},
+};
+INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A repair after an installation writes every file again, byte for byte the same.
+TEST_F(Installer, RepairLeavesTheFilesIdentical) {
+  Prepare({.name = "first"});
+  Expect({.name = "first"}, Drive({.name = "first"}));
+  fx::ResetRestarts();
+  const Row repair = {.name = "repair", .record = "1007 13.09.2007", .option = kRepair,
+                      .shows = "Installierte Version\t: 000.001.007", .folders = 0};
+  Expect(repair, Drive(repair));
+}
+
+// The legacy version file wins over the record; it survives a second copy and a cancelled run, and goes once an
+// installation has recorded the new version.
+TEST_F(Installer, LegacyFileIsKeptUntilAnInstallationRecordsTheVersion) {
+  Prepare({.name = "legacy", .record = "1008 01.01.2008"});
+  const std::string legacy = root_ + "Examples\\QZLibs\\velkvers";
+  ASSERT_TRUE(fx::MakeFolders(root_ + "Examples\\QZLibs"));
+  ASSERT_TRUE(fx::WriteBytes(legacy, "1005\r\n01.02.2007\r\n"));
+  const ui::Process first = ui::Start(fx::InstallerPath());
+  HWND dialog = ui::WaitTopWindow(first.id, nullptr, "SETUP", "Abbruch");
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(ui::ChildWithText(dialog, "Static", "Installierte Version\t: 000.001.005"));
+  DWORD exitCode = 99;
+  EXPECT_TRUE(ui::WaitExit(ui::Start(fx::InstallerPath()), &exitCode));
+  EXPECT_TRUE(fx::Exists(legacy));
+  ASSERT_TRUE(ui::Click(ui::ChildWithText(dialog, "Button", "Abbruch")));
+  EXPECT_TRUE(ui::WaitExit(first, &exitCode));
+  EXPECT_EQ(fx::ReadBytes(legacy), "1005\r\n01.02.2007\r\n");
+  EXPECT_EQ(fx::RecordValue("Version"), "1008");
+  Expect({.name = "update", .option = kUpdate, .folders = 1}, Drive({.name = "update", .option = kUpdate}));
+  EXPECT_FALSE(fx::Exists(legacy));
+}
+
+// Six copies started at once: exactly one shows its setup, the other five end by themselves.
+TEST_F(Installer, OfSixCopiesStartedAtOnceOneRuns) {
+  Prepare({.name = "six"});
+  std::vector<ui::Process> runs(6);
+  for (ui::Process& run : runs) run = ui::Start(fx::InstallerPath());
+  auto ended = [&] { return std::count_if(runs.begin(), runs.end(), [](const auto& run) { return !ui::Running(run); }); };
+  EXPECT_TRUE(ui::WaitUntil([&] { return ended() >= 5; }));
+  for (const ui::Process& run : runs) {
+    DWORD exitCode = 99;
+    if (ui::Running(run)) {
+      EXPECT_TRUE(ui::Click(ui::ChildWithText(ui::WaitTopWindow(run.id, nullptr, "SETUP", "Abbruch"), "Button", "Abbruch")));
+    }
+    EXPECT_TRUE(ui::WaitExit(run, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+  }
+  EXPECT_EQ(ended(), 6);
+}
+
+// Closing the background while the welcome line is typed ends the run; nothing is installed.
+TEST_F(Installer, ClosingTheBackgroundWhileTypingEndsTheRun) {
+  Prepare({.name = "typing"});
+  const ui::Process run = ui::Start(fx::InstallerPath());
+  HWND background = ui::WaitTopWindow(run.id, "WindowClass_0", "SETUP");
+  // Closed the moment a partly typed line shows: the posted close is taken before the next timer tick.
+  ASSERT_TRUE(ui::WaitUntil([&] {
+    const std::vector<HWND> labels = ui::Children(background, "Static");
+    const size_t typed = labels.empty() ? 0 : ui::TextOf(labels.front()).size();
+    if (typed == 0 || typed >= 25) return false;
+    ui::RequestClose(background);
+    return true;
+  }));
+  DWORD exitCode = 99;
+  EXPECT_TRUE(ui::WaitExit(run, &exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_FALSE(fx::Exists(root_ + "Examples"));
+}
+
+}  // namespace
+
+// DLLs named like system DLLs lie next to the installer in its download folder, and Wine is told to prefer such
+// copies: a whole installation loads none of them.
+TEST_F(Installer, LoadsNoDllPlantedBesideIt) {
+  const char* const kPlanted[] = {"riched20", "riched32", "version", "uxtheme", "dwmapi", "msftedit", "cryptbase"};
+  const std::string download = root_ + "download\\", programs = ui::ProgramFolder();
+  ASSERT_TRUE(fx::MakeFolders(download));
+  ASSERT_TRUE(CopyFileA(fx::InstallerPath().c_str(), (download + "setup.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((programs + "planting_probe.exe").c_str(), (download + "probe.exe").c_str(), FALSE));
+  for (const char* name : kPlanted) {
+    ASSERT_TRUE(CopyFileA((programs + "planted_marker.dll").c_str(), (download + name + ".dll").c_str(), FALSE));
+    for (const char* program : {"setup.exe", "probe.exe"})
+      ASSERT_TRUE(fx::PutValue(HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + program + "\\DllOverrides",
+                               name, REG_SZ, std::string("native,builtin") + '\0'));
+  }
+  // The probe loads DLLs by their bare names: the planted copies are taken, so the check below proves something.
+  DWORD exitCode = 99;
+  ASSERT_TRUE(ui::WaitExit(ui::Start(download + "probe.exe"), &exitCode));
+  ASSERT_TRUE(fx::Exists(download + "riched20.dll.loaded"));
+  for (const char* name : kPlanted) DeleteFileA((download + name + ".dll.loaded").c_str());
+  const Row row = {.name = "planting"};
+  Prepare(row);
+  Expect(row, Drive(row, download + "setup.exe"));
+  for (const char* name : kPlanted) EXPECT_FALSE(fx::Exists(download + name + ".dll.loaded")) << name;
+  for (const char* program : {"setup.exe", "probe.exe"})
+    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + program).c_str());
+}

@@ -1,0 +1,217 @@
+#include "tests/support/driver.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+namespace ui {
+
+namespace {
+
+// A hung program must not hang the driver.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) return 0;
+  return static_cast<LRESULT>(result);
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  return std::string(name, static_cast<size_t>(GetClassNameA(window, name, sizeof name)));
+}
+
+bool ClassIs(HWND window, const char* className) {
+  return !className || lstrcmpiA(ClassOf(window).c_str(), className) == 0;
+}
+
+BOOL CALLBACK Collect(HWND window, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+// Memory inside another process, for messages whose parameters point into the receiver's own memory.
+class RemoteBlock {
+public:
+  RemoteBlock(HWND window, SIZE_T size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    process_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+    if (process_) address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  char* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
+    return address_ && WriteProcessMemory(process_.get(), at(offset), data, size, nullptr);
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+    return address_ && ReadProcessMemory(process_.get(), at(offset), data, size, nullptr);
+  }
+
+private:
+  ScopedHandle process_;
+  void* address_ = nullptr;
+};
+
+}  // namespace
+
+Process Start(const std::string& exePath, const std::string& arguments, const std::string& folder) {
+  std::string commandLine = "\"" + exePath + "\"" + (arguments.empty() ? "" : " " + arguments);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  Process process;
+  if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+    return process;
+  CloseHandle(info.hThread);
+  process.handle.Reset(info.hProcess);
+  process.id = info.dwProcessId;
+  return process;
+}
+
+bool WaitExit(const Process& process, DWORD* exitCode, DWORD timeoutMs) {
+  return process.handle && WaitForSingleObject(process.handle.get(), timeoutMs) == WAIT_OBJECT_0 &&
+         GetExitCodeProcess(process.handle.get(), exitCode);
+}
+
+bool Running(const Process& process) {
+  return process.handle && WaitForSingleObject(process.handle.get(), 0) == WAIT_TIMEOUT;
+}
+
+void Kill(const Process& process) {
+  if (!Running(process)) return;
+  TerminateProcess(process.handle.get(), 1);
+  WaitForSingleObject(process.handle.get(), kPatienceMs);
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH + 1] = {};
+  const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return program.substr(0, program.find_last_of('\\') + 1);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(10))
+    if (GetTickCount() - start >= timeoutMs) return false;
+  return true;
+}
+
+std::vector<HWND> TopWindows(DWORD processId, const char* className, const char* title, bool visibleOnly) {
+  std::vector<HWND> all, found;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND window : all) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && (!visibleOnly || IsWindowVisible(window)) && ClassIs(window, className) &&
+        (!title || TextOf(window) == title))
+      found.push_back(window);
+  }
+  return found;
+}
+
+HWND WaitTopWindow(DWORD processId, const char* className, const char* title, const char* button) {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND window : TopWindows(processId, className, title))
+      if (!button || ChildWithText(window, "Button", button)) return (found = window) != nullptr;
+    return false;
+  });
+  return found;
+}
+
+std::vector<HWND> Children(HWND parent, const char* className) {
+  std::vector<HWND> all, found;
+  if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
+  for (HWND window : all)
+    if (ClassIs(window, className)) found.push_back(window);
+  return found;
+}
+
+HWND ChildWithText(HWND parent, const char* className, const std::string& text) {
+  for (HWND window : Children(parent, className))
+    if (TextOf(window) == text) return window;
+  return nullptr;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+  for (HWND window : Children(parent))
+    if (GetDlgCtrlID(window) == id) return window;
+  return nullptr;
+}
+
+std::string TextOf(HWND window) {
+  std::string text(static_cast<size_t>(SendBounded(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+  text.resize(static_cast<size_t>(SendBounded(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+  return text;
+}
+
+bool IsEnabled(HWND window) { return IsWindowEnabled(window); }
+
+bool Click(HWND control) {
+  if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+  return PostMessageA(control, BM_CLICK, 0, 0) && PostMessageA(GetAncestor(control, GA_ROOT), WM_NULL, 0, 0);
+}
+
+void RequestClose(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+bool WaitMessageBox(DWORD processId, Box* box) {
+  return WaitUntil([&] {
+    for (HWND window : TopWindows(processId, "#32770"))
+      if (HWND text = GetDlgItem(window, 0xFFFF)) {
+        *box = {window, TextOf(window), TextOf(text)};
+        return true;
+      }
+    return false;
+  });
+}
+
+bool Press(HWND dialog, int buttonId) {
+  return Click(GetDlgItem(dialog, buttonId)) && WaitUntil([&] { return !IsWindowVisible(dialog); });
+}
+
+HWND WaitFolderBrowser(DWORD processId) {
+  HWND browser = nullptr;
+  WaitUntil([&] {
+    for (HWND window : TopWindows(processId, "#32770"))
+      if (!Children(window, WC_TREEVIEWA).empty()) browser = window;
+    return browser != nullptr;
+  });
+  return browser;
+}
+
+std::vector<std::string> FolderBrowserSelection(HWND browser) {
+  std::vector<std::string> names;
+  const std::vector<HWND> trees = Children(browser, WC_TREEVIEWA);
+  if (trees.empty()) return names;
+  constexpr int kTextBytes = 512;
+  const RemoteBlock block(trees[0], sizeof(TVITEMA) + kTextBytes);
+  auto item = reinterpret_cast<HTREEITEM>(SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_CARET, 0));
+  for (; item; item = reinterpret_cast<HTREEITEM>(
+                  SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)))) {
+    TVITEMA request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = block.at(sizeof(TVITEMA));
+    request.cchTextMax = kTextBytes;
+    char text[kTextBytes + 1] = {};
+    if (!block.Write(0, &request, sizeof request) ||
+        !SendBounded(trees[0], TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.at(0))) ||
+        !block.Read(sizeof(TVITEMA), text, kTextBytes))
+      break;
+    names.emplace_back(text);
+  }
+  return names;
+}
+
+bool FolderBrowserSelect(HWND browser, const std::string& path) {
+  const RemoteBlock block(browser, path.size() + 1);
+  DWORD_PTR ignored = 0;
+  return block.Write(0, path.c_str(), path.size() + 1) &&
+         SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(block.at(0)),
+                             SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
+}  // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+// The state a test sets up before it runs: stand-in PureBasic folders and their association, the installation
+// record, files byte for byte, raw registry values, and the root-only tricks Wine allows (an unwritable file,
+// a small disk that fills up).
+#include <windows.h>
+
+#include <string>
+
+namespace fx {
+
+// The installer under test, as a Windows path (ctest hands its Unix path over in VELKOR_INSTALLER).
+std::string InstallerPath();
+
+// A fresh folder directly below the prefix's drive C: (visible in the folder browser); ends with a backslash.
+std::string FreshFolder(const std::string& label);
+void RemoveTree(const std::string& folder);
+
+bool WriteBytes(const std::string& path, const std::string& bytes);
+// The whole file; found tells whether it could be read.
+std::string ReadBytes(const std::string& path, bool* found = nullptr);
+// Creates the folder and every missing one on its way.
+bool MakeFolders(const std::string& path);
+bool Exists(const std::string& path);
+
+// What a stand-in PureBasic folder holds; the compiler is the stand-in compiler.
+struct Host {
+  const char* program = "MZ stand-in";  // PureBasic.exe's bytes; null: no such file
+  bool libraryFolders = true;          // PureLibraries\UserLibraries
+  bool compiler = true;                // Compilers\pbcompiler.exe
+};
+bool MakeHost(const std::string& root, const Host& host = Host());
+// Registers root's PureBasic.exe to open files, quoted as PureBasic's setup writes it, or bare.
+bool Associate(const std::string& root, bool quoted = true);
+// Removes the association, the installation record and the test's own keys.
+void CleanRegistry();
+
+// HKEY_CURRENT_USER\Software\Dorvanix\Velk400: the record's values; empty when missing.
+std::string RecordValue(const char* name);
+bool WriteRecord(const std::string& version, const std::string& date);
+bool RecordExists();
+
+// Stores a value of any type, creating the key.
+bool PutValue(HKEY root, const std::string& key, const char* name, DWORD type, const std::string& data);
+
+// PureBasic's compiler-restart broadcasts ("PB_MSG_ID", 10174, 0) that reached this program since the last
+// ResetRestarts, which must come first: it makes the top-level window that listens.
+void ResetRestarts();
+int Restarts();
+
+// A file that even root cannot open for writing (chattr +i), or writable again; true once in effect.
+bool SetImmutable(const std::string& path, bool immutable);
+// A tmpfs of this many bytes mounted on an empty folder, or unmounted; true once in effect.
+bool MountSmallDisk(const std::string& folder, unsigned bytes);
+bool UnmountSmallDisk(const std::string& folder);
+
+}  // namespace fx

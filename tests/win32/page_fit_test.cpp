@@ -1,0 +1,170 @@
+// The setup dialog in this process, so that each control's own font can be measured, with a helper thread as the
+// user.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "platform/window_services.h"
+#include "setup/object_numbers.h"
+#include "setup/setup_dialog.h"
+#include "tests/support/driver.h"
+
+namespace {
+
+UINT_PTR WINAPI RefusedTimer(HWND, UINT_PTR, UINT, TIMERPROC) { return 0; }
+
+// The import slot through which every call of this program to SetTimer goes.
+void** SetTimerSlot() {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+  const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+      base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (; dll->Name; ++dll) {
+    auto* slot = reinterpret_cast<void**>(base + dll->FirstThunk);
+    for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk); entry->u1.AddressOfData;
+         ++entry, ++slot) {
+      const auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + entry->u1.AddressOfData);
+      if (!IMAGE_SNAP_BY_ORDINAL(entry->u1.Ordinal) && std::strcmp(byName->Name, "SetTimer") == 0) return slot;
+    }
+  }
+  return nullptr;
+}
+
+// Points the slot elsewhere for its lifetime: with RefusedTimer, SetTimer fails as it does when no timer is left.
+class ImportRedirect {
+public:
+  ImportRedirect(void** slot, void* function) : slot_(slot) { original_ = Swap(function); }
+  ~ImportRedirect() { Swap(original_); }
+
+private:
+  void* Swap(void* function) {
+    DWORD protection;
+    VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
+    void* previous = *slot_;
+    *slot_ = function;
+    VirtualProtect(slot_, sizeof *slot_, protection, &protection);
+    return previous;
+  }
+  void** slot_;
+  void* original_;
+};
+
+// Shown texts that do not fit their control, measured with its own font as statics and buttons draw them (tabs
+// expanded, broken at words): a line too wide wraps and outgrows the control's height. Options and check boxes
+// lose the width of their glyph and a gap.
+std::string Clipped(HWND dialog) {
+  std::string clipped;
+  const HDC dc = GetDC(nullptr);
+  for (HWND control : ui::Children(dialog)) {
+    const std::string text = ui::TextOf(control);
+    if (text.empty() || !IsWindowVisible(control)) continue;
+    const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    const bool glyph = lstrcmpiA(className, "Button") == 0 && (kind == BS_AUTORADIOBUTTON || kind == BS_AUTOCHECKBOX);
+    RECT client{};
+    GetClientRect(control, &client);
+    const LONG width = client.right - (glyph ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0);
+    RECT needed{0, 0, width, 0};
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    if (needed.right > width || needed.bottom > client.bottom) clipped += "[" + text + "] ";
+  }
+  ReleaseDC(nullptr, dc);
+  return clipped;
+}
+
+// The addresses that the credit links' tool tips show.
+std::string CreditAddresses() {
+  std::string addresses;
+  for (HWND tips : ui::TopWindows(GetCurrentProcessId(), TOOLTIPS_CLASSA, nullptr, false))
+    for (LRESULT i = 0; i < SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0); ++i) {
+      char text[256] = {};
+      TOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      SendMessageA(tips, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool));
+      tool.lpszText = text;
+      SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+      addresses += std::string(text) + " ";
+    }
+  return addresses;
+}
+
+// Acts as the user: once "Weiter" is disabled (the option state rule runs after the version assessment) reads the
+// welcome line, the credit addresses and measures the page, then cancels; closes window 0 when the page never
+// comes.
+bool ActAsUser(std::string* welcomeLine, std::string* clipped, std::string* addresses) {
+  HWND background = nullptr;
+  HWND cancel = nullptr;
+  const bool built = ui::WaitUntil([&] {
+    const std::vector<HWND> backgrounds = ui::TopWindows(GetCurrentProcessId(), "WindowClass_0", "SETUP");
+    background = backgrounds.empty() ? nullptr : backgrounds.front();
+    for (HWND window : ui::TopWindows(GetCurrentProcessId(), nullptr, "SETUP")) {
+      cancel = ui::ChildWithId(window, kCancelButton);
+      if (GetWindow(window, GW_OWNER) != background || !cancel ||
+          ui::IsEnabled(ui::ChildWithId(window, kContinueButton)))
+        continue;
+      *welcomeLine = ui::TextOf(ui::ChildWithId(background, kWelcomeLabel));
+      *clipped = Clipped(window);
+      *addresses = CreditAddresses();
+      return true;
+    }
+    return false;
+  });
+  if (built) ui::Click(cancel);
+  if (!built && background) ui::RequestClose(background);
+  return built;
+}
+
+struct PageCase {
+  const char* name;
+  int32_t installedVersion;
+  const char* installedDate;
+  bool timersRefused;
+  friend void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class SetupPage : public testing::TestWithParam<PageCase> {};
+
+TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
+  const PageCase& c = GetParam();
+  void** const slot = SetTimerSlot();
+  ASSERT_NE(slot, nullptr);
+  const ImportRedirect timers(slot, c.timersRefused ? reinterpret_cast<void*>(&RefusedTimer) : *slot);
+  ServicesStart();
+  bool built = false;
+  std::string welcomeLine;
+  std::string clipped;
+  std::string addresses;
+  std::thread user([&] { built = ActAsUser(&welcomeLine, &clipped, &addresses); });
+  const int32_t result = ShowSetupDialog({.title = "Velkor_400",
+                                          .setupVersion = 1007,
+                                          .setupDate = "13.09.2007",
+                                          .webAddress = "http://www.dorvanix.example/velkor400/",
+                                          .installedVersion = c.installedVersion,
+                                          .installedDate = c.installedDate,
+                                          .topColourIndex = 112,
+                                          .noUninstall = 1});
+  user.join();
+  ASSERT_TRUE(built);
+  EXPECT_EQ(welcomeLine, "Willkommen zum Setup von:");
+  EXPECT_EQ(clipped, "");
+  EXPECT_NE(addresses.find("http://www.dorvanix.example/qz/ http://www.dorvanix.example/xk/ "), std::string::npos);
+  EXPECT_EQ(addresses.find(".de/"), std::string::npos) << addresses;
+  EXPECT_EQ(result, 0);
+}
+
+// Every label the page can show: the three options, both relabelled updates and the two long refusals.
+INSTANTIATE_TEST_SUITE_P(Pages, SetupPage,
+                         testing::Values(PageCase{"Typed", 0, "", false}, PageCase{"NoTimer", 0, "", true},
+                                         PageCase{"Repair", 1007, "13.09.2007", true},
+                                         PageCase{"Timestamp", 1007, "12.09.2007", true},
+                                         PageCase{"SameVersionNewerDate", 1007, "14.09.2007", true},
+                                         PageCase{"NewerVersionNewerDate", 1006, "14.09.2007", true}));
+
+}  // namespace
