@@ -6,6 +6,9 @@
 
 namespace {
 
+// The font handle that stands for the system's default GUI font.
+constexpr intptr_t kGuiFontHandle = -1;
+
 // Styles of the standard controls.
 constexpr DWORD kEditorStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                                ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
@@ -252,8 +255,8 @@ void ControlResize(int number, int x, int y, int width, int height) {
 }
 
 void ControlSetFont(int number, intptr_t fontHandle) {
-  const HFONT font =
-      fontHandle == -1 ? static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)) : reinterpret_cast<HFONT>(fontHandle);
+  const HFONT font = fontHandle == kGuiFontHandle ? static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))
+                                                  : reinterpret_cast<HFONT>(fontHandle);
   if (number == kFreshNumber) {
     gDefaultFont = font;
     return;

@@ -10,6 +10,8 @@
 
 namespace {
 
+// The font handle that stands for the system font.
+constexpr intptr_t kSystemFontHandle = -1;
 constexpr int kModeTransparent = 1;
 constexpr int kModeExclusiveOr = 2;
 constexpr int kModeOutlines = 4;
@@ -60,7 +62,7 @@ void DrawEnd() {
 
 void DrawFont(intptr_t fontHandle) {
   if (!gDrawing.dc) return;
-  HGDIOBJ font = fontHandle == -1 ? GetStockObject(SYSTEM_FONT) : reinterpret_cast<HGDIOBJ>(fontHandle);
+  HGDIOBJ font = fontHandle == kSystemFontHandle ? GetStockObject(SYSTEM_FONT) : reinterpret_cast<HGDIOBJ>(fontHandle);
   if (GetObjectType(font) == OBJ_FONT) SelectObject(gDrawing.dc.get(), font);
 }
 

@@ -174,4 +174,6 @@ bool TextLess(const Text& a, const Text& b) {
   return order < 0 || (order == 0 && a.length() < b.length());
 }
 
-int MemoryReadByte(const void* address) { return static_cast<signed char>(*static_cast<const unsigned char*>(address)); }
+int MemoryReadByte(const void* address) {
+  return static_cast<signed char>(*static_cast<const unsigned char*>(address));
+}

@@ -1,7 +1,6 @@
 // Numbered top-level windows, each of a window class of its own named after its number.
 #include <windows.h>
 
-
 #include "platform/window_layer.h"
 #include "platform/window_placement.h"
 
@@ -37,6 +36,28 @@ ScreenArea AreaOf(HWND window) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+bool RegisterLayerClass(const char* className) {
+  WNDCLASSA windowClass{};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = LayerWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hIcon = gLayerIcon;
+  windowClass.hCursor = gLayerArrow;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = className;
+  return RegisterClassA(&windowClass) != 0;
+}
+
+// Where the window goes: width × height is its client area, the frame is added around it.
+WindowPlacement PlaceFor(uint32_t flags, int x, int y, int width, int height, DWORD style, HWND parent) {
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, style, FALSE, 0);
+  const ScreenArea screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  ScreenArea over = AreaOf(parent ? parent : GetActiveWindow());
+  if (over.width <= 0 || over.height <= 0) over = screen;
+  return PlaceWindow(flags, x, y, outer.right - outer.left, outer.bottom - outer.top, screen, over);
+}
+
 }  // namespace
 
 intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text& title, uint32_t flags,
@@ -47,35 +68,18 @@ intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text&
   if (!window) return 0;
   // wsprintfA keeps the C runtime's printf family (about 22 KB) out of the exe.
   wsprintfA(window->className, "WindowClass_%ld", static_cast<long>(assigned));
-
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = LayerWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = gLayerIcon;
-  windowClass.hCursor = gLayerArrow;
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = window->className;
-  if (!RegisterClassA(&windowClass)) {
+  if (!RegisterLayerClass(window->className)) {
     gLayerWindows.Remove(assigned);
     return 0;
   }
 
   const DWORD style = WindowStyleFromFlags(flags);
-  RECT outer{0, 0, width, height};
-  AdjustWindowRectEx(&outer, style, FALSE, 0);
-  const ScreenArea screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  ScreenArea over = AreaOf(parent ? parent : GetActiveWindow());
-  if (over.width <= 0 || over.height <= 0) over = screen;
-  const WindowPlacement place =
-      PlaceWindow(flags, x, y, outer.right - outer.left, outer.bottom - outer.top, screen, over);
-
+  const WindowPlacement place = PlaceFor(flags, x, y, width, height, style, parent);
   // The procedure learns its number from the creation data, before the first message needs it.
-  const HWND handle = CreateWindowExA(0, window->className, title.c_str(), style,
-                                      place.defaultPosition ? CW_USEDEFAULT : place.x,
-                                      place.defaultPosition ? CW_USEDEFAULT : place.y, place.width, place.height,
-                                      parent, nullptr, instance, reinterpret_cast<void*>(static_cast<intptr_t>(assigned)));
+  const HWND handle =
+      CreateWindowExA(0, window->className, title.c_str(), style, place.defaultPosition ? CW_USEDEFAULT : place.x,
+                      place.defaultPosition ? CW_USEDEFAULT : place.y, place.width, place.height, parent, nullptr,
+                      GetModuleHandleA(nullptr), reinterpret_cast<void*>(static_cast<intptr_t>(assigned)));
   if (!handle) {
     ForgetWindow(assigned);
     return 0;
