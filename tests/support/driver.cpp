@@ -14,13 +14,9 @@ LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return static_cast<LRESULT>(result);
 }
 
-std::string ClassOf(HWND window) {
-  char name[256] = {};
-  return std::string(name, static_cast<size_t>(GetClassNameA(window, name, sizeof name)));
-}
-
 bool ClassIs(HWND window, const char* className) {
-  return !className || lstrcmpiA(ClassOf(window).c_str(), className) == 0;
+  char name[256] = {};
+  return !className || (GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, className) == 0);
 }
 
 BOOL CALLBACK Collect(HWND window, LPARAM found) {
@@ -40,8 +36,6 @@ public:
   ~RemoteBlock() {
     if (address_) VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
   }
-  RemoteBlock(const RemoteBlock&) = delete;
-  RemoteBlock& operator=(const RemoteBlock&) = delete;
   char* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
   bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
     return address_ && WriteProcessMemory(process_.get(), at(offset), data, size, nullptr);
