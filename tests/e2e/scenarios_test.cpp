@@ -88,10 +88,7 @@ protected:
   }
   void TearDown() override {
     SetEnvironmentVariableA("VELKOR_STANDIN", nullptr);
-    if (HANDLE release = OpenEventA(EVENT_MODIFY_STATE, FALSE, "velkor_standin_release")) {
-      SetEvent(release);
-      CloseHandle(release);
-    }
+    SetEvent(ScopedHandle(OpenEventA(EVENT_MODIFY_STATE, FALSE, "velkor_standin_release")).get());
     if (!locked_.empty()) fx::SetImmutable(locked_, false);
     if (mounted_) fx::UnmountSmallDisk(root_);
     fx::RemoveTree(root_);
@@ -356,27 +353,6 @@ TEST_F(Installer, OfSixCopiesStartedAtOnceOneRuns) {
   EXPECT_EQ(ended(), 6);
 }
 
-// Closing the background while the welcome line is typed ends the run; nothing is installed.
-TEST_F(Installer, ClosingTheBackgroundWhileTypingEndsTheRun) {
-  Prepare({.name = "typing"});
-  const ui::Process run = ui::Start(fx::InstallerPath());
-  HWND background = ui::WaitTopWindow(run.id, "WindowClass_0", "SETUP");
-  // Closed the moment a partly typed line shows: the posted close is taken before the next timer tick.
-  ASSERT_TRUE(ui::WaitUntil([&] {
-    const std::vector<HWND> labels = ui::Children(background, "Static");
-    const size_t typed = labels.empty() ? 0 : ui::TextOf(labels.front()).size();
-    if (typed == 0 || typed >= 25) return false;
-    ui::RequestClose(background);
-    return true;
-  }));
-  DWORD exitCode = 99;
-  EXPECT_TRUE(ui::WaitExit(run, &exitCode));
-  EXPECT_EQ(exitCode, 0u);
-  EXPECT_FALSE(fx::Exists(root_ + "Examples"));
-}
-
-}  // namespace
-
 // DLLs named like system DLLs lie next to the installer in its download folder, and Wine is told to prefer such
 // copies: a whole installation loads none of them.
 TEST_F(Installer, LoadsNoDllPlantedBesideIt) {
@@ -403,3 +379,4 @@ TEST_F(Installer, LoadsNoDllPlantedBesideIt) {
   for (const char* program : {"setup.exe", "probe.exe"})
     RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + program).c_str());
 }
+}  // namespace
