@@ -15,21 +15,15 @@ int WriteThroughLayer(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
+// Failures the installer meets as a locked file, a missing folder or a path longer than the system allows.
 TEST(Files, FailuresAreReported) {
-  const std::string folder = fx::FreshFolder("files");
-  ASSERT_FALSE(folder.empty());
-  const std::string locked = folder + "locked.txt", tooLong = folder + std::string(300, 'a');
-  ASSERT_TRUE(fx::WriteBytes(locked, "old"));
-  ASSERT_TRUE(fx::SetImmutable(locked, true));
+  const std::string folder = fx::FreshFolder("files"), locked = folder + "locked.txt", tooLong(300, 'a');
+  ASSERT_TRUE(fx::WriteBytes(locked, "old") && fx::SetImmutable(locked, true));
   EXPECT_EQ(WriteThroughLayer(locked, "new"), -1);
-  EXPECT_EQ(fx::ReadBytes(locked), "old");
   EXPECT_EQ(WriteThroughLayer(folder + "absent\\file.txt", "x"), -1);
   EXPECT_EQ(FileOpenRead(11, (folder + "absent.txt").c_str()), 0);
-  EXPECT_EQ(FileQuerySize((folder + "absent.txt").c_str()), -1);
-  EXPECT_EQ(FileQuerySize(tooLong.c_str()), -1);
-  EXPECT_EQ(DirectoryCreate(tooLong.c_str()), 0);
-  EXPECT_EQ(WriteThroughLayer(folder + "fits.txt", "small"), 1);
-  EXPECT_EQ(FileQuerySize((folder + "fits.txt").c_str()), 5);
+  EXPECT_EQ(FileQuerySize((folder + tooLong).c_str()), -1);
+  EXPECT_EQ(DirectoryCreate((folder + tooLong).c_str()), 0);
   fx::SetImmutable(locked, false);
   fx::RemoveTree(folder);
 }

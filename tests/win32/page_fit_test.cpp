@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "platform/window_services.h"
 #include "setup/object_numbers.h"
@@ -34,24 +35,15 @@ void** SetTimerSlot() {
   return nullptr;
 }
 
-// Points the slot elsewhere for its lifetime: with RefusedTimer, SetTimer fails as it does when no timer is left.
-class ImportRedirect {
-public:
-  ImportRedirect(void** slot, void* function) : slot_(slot) { original_ = Swap(function); }
-  ~ImportRedirect() { Swap(original_); }
-
-private:
-  void* Swap(void* function) {
-    DWORD protection;
-    VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
-    void* previous = *slot_;
-    *slot_ = function;
-    VirtualProtect(slot_, sizeof *slot_, protection, &protection);
-    return previous;
-  }
-  void** slot_;
-  void* original_;
-};
+// Points the slot at another function and gives the one it pointed at: with RefusedTimer, SetTimer fails as it
+// does when no timer is left.
+void* Redirect(void** slot, void* function) {
+  DWORD protection;
+  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+  void* previous = std::exchange(*slot, function);
+  VirtualProtect(slot, sizeof *slot, protection, &protection);
+  return previous;
+}
 
 // Shown texts that do not fit their control, measured with its own font as statics and buttons draw them (tabs
 // expanded, broken at words): a line too wide wraps and outgrows the control's height. Options and check boxes
@@ -135,7 +127,7 @@ TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
   const PageCase& c = GetParam();
   void** const slot = SetTimerSlot();
   ASSERT_NE(slot, nullptr);
-  const ImportRedirect timers(slot, c.timersRefused ? reinterpret_cast<void*>(&RefusedTimer) : *slot);
+  void* const setTimer = Redirect(slot, c.timersRefused ? reinterpret_cast<void*>(&RefusedTimer) : *slot);
   ServicesStart();
   bool built = false;
   std::string welcomeLine;
@@ -151,6 +143,7 @@ TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
                                           .topColourIndex = 112,
                                           .noUninstall = 1});
   user.join();
+  Redirect(slot, setTimer);
   ASSERT_TRUE(built);
   EXPECT_EQ(welcomeLine, "Willkommen zum Setup von:");
   EXPECT_EQ(clipped, "");

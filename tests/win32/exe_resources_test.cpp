@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/support/fixtures.h"
 
-std::string gExePath;
+namespace {
 
 struct Pixel {
   uint8_t blue, green, red, alpha;
@@ -35,8 +35,8 @@ std::vector<Pixel> IconPixels(HMODULE module, int size) {
 // Each size is its own PNG-compressed image, and it decodes to the drawn picture: transparent rounded corners, the
 // teal gradient at the top, the white V in the upper half.
 TEST(ExeResources, IconAtEachSizeIsItsOwnPngImageAndDecodes) {
-  HMODULE module = LoadLibraryExA(gExePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(module, nullptr) << gExePath;
+  HMODULE module = LoadLibraryExA(fx::InstallerPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(module, nullptr) << fx::InstallerPath();
   auto* group = static_cast<BYTE*>(LockResource(LoadResource(module, FindResourceA(module, MAKEINTRESOURCEA(1),
                                                                                       RT_GROUP_ICON))));
   ASSERT_NE(group, nullptr);
@@ -67,9 +67,9 @@ TEST(ExeResources, IconAtEachSizeIsItsOwnPngImageAndDecodes) {
 
 TEST(ExeResources, GermanVersionInformation) {
   DWORD ignored = 0;
-  std::vector<char> info(GetFileVersionInfoSizeA(gExePath.c_str(), &ignored));
+  std::vector<char> info(GetFileVersionInfoSizeA(fx::InstallerPath().c_str(), &ignored));
   ASSERT_FALSE(info.empty());
-  ASSERT_TRUE(GetFileVersionInfoA(gExePath.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+  ASSERT_TRUE(GetFileVersionInfoA(fx::InstallerPath().c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
   char* value = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(info.data(), "\\StringFileInfo\\040704E4\\ProductName", reinterpret_cast<void**>(&value),
@@ -78,13 +78,3 @@ TEST(ExeResources, GermanVersionInformation) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: win32_exe_resources <path of Velkor400_Setup.exe> [gtest flags]\n");
-    return 2;
-  }
-  gExePath = argv[1];
-  return RUN_ALL_TESTS();
-}
