@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "installer/command_line.h"
-#include "installer/run_report.h"
-#include "installer/run_state.h"
-#include "setup/version_assessment.h"
 
 TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
   struct Case {
@@ -37,24 +34,4 @@ TEST(CommandLine, UnknownSwitchesEmptyValuesAndUnusableFoldersAreUsageErrors) {
   }
   // The log file still receives the usage text when the bad switch comes first.
   EXPECT_STREQ(ParseCommandLine("/X /LOG=a.log").logPath.c_str(), "a.log");
-}
-
-TEST(UnattendedRun, TakesTheActionTheDialogOffersOrItsRefusal) {
-  struct Case {
-    int32_t version;
-    const char* date;
-    int32_t result;
-    const char* refusal;
-  };
-  for (const Case& c : {Case{0, "", 1, ""}, Case{1005, "01.02.2007", 2, ""}, Case{1007, "13.09.2007", 3, ""},
-                        Case{1007, "12.09.2007", 4, ""}, Case{1008, "01.01.2000", 0, kRefusalOlderSetup}}) {
-    RunState run;
-    SetReleaseConstants(run);
-    DeriveVersionNumber(run);
-    run.installedVersion = c.version;
-    run.installedDate = c.date;
-    const UnattendedAction action = ChooseUnattendedAction(run);
-    EXPECT_EQ(action.dialogResult, c.result) << c.version << " " << c.date;
-    EXPECT_STREQ(action.refusal, c.refusal);
-  }
 }

@@ -23,6 +23,7 @@ const char kRefusedOlderSetup[] =
     "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird abgebrochen.";
 const char kRefusedNewerDate[] = "Das Setupdatum ist jünger als das der bereits installierten Version und die "
                                  "Versionsnummer ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.";
+const char kUsage[] = "Aufruf: Velkor400_Setup.exe [/S] [/LOG=Datei] [/D=Ordner]";
 const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
                            "Installation unvollständig ausgeführt.";
 
@@ -48,6 +49,8 @@ struct Row {
   // What the user does: the option (null: cancels the dialog), and whether the proposed folder is accepted.
   const char* option = kInstall;
   bool acceptFolder = true;
+  // Or nobody: a run with these switches, after "/LOG=" and the log file; "%" stands for the host folder.
+  const char* switches = nullptr;
   // What comes out: a text the dialog shows, a refusal (the user can only cancel), a message box after the
   // browser, the items that fail (a bit each) and the number of folder lines. Rows that install nothing
   // leave everything as it was.
@@ -57,6 +60,7 @@ struct Row {
   unsigned failed = 0;
   int folders = 3;
   bool installs = true;
+  DWORD exitCode = 0;
 };
 
 struct Outcome {
@@ -88,14 +92,18 @@ protected:
     if (!locked_.empty()) fx::SetImmutable(locked_, false);
     if (mounted_) fx::UnmountSmallDisk(root_);
     fx::RemoveTree(root_);
+    DeleteFileA(LogFile().c_str());
     fx::CleanRegistry();
   }
   void Prepare(const Row& row);
   Outcome Drive(const Row& row, const std::string& installer = fx::InstallerPath());
+  Outcome DriveSilently(const Row& row);
   bool ChooseFolder(const Row& row, DWORD processId, Outcome* out);
   void Expect(const Row& row, const Outcome& outcome);
 
   std::string Stranger() const { return root_ + "download\\examples\\QZLibs\\velkvers"; }
+  // Beside the host folder, so that a full disk there cannot keep it from being written.
+  std::string LogFile() const { return root_.substr(0, root_.size() - 1) + ".log"; }
 
   std::string root_;
   std::string locked_;
@@ -174,16 +182,40 @@ Outcome Installer::Drive(const Row& row, const std::string& installer) {
   return out;
 }
 
+// Nobody there: no window of the run may appear. The log file holds what a message box would have said, an
+// empty line, and then the progress window's log.
+Outcome Installer::DriveSilently(const Row& row) {
+  Outcome out;
+  std::string switches = row.switches;
+  if (const size_t host = switches.find('%'); host != std::string::npos) switches.replace(host, 1, root_);
+  const ui::Process run = ui::Start(fx::InstallerPath(), "/LOG=" + LogFile() + " " + switches,
+                                    row.before == Before::noHostStrangerFile ? root_ + "download" : "");
+  bool shown = false;
+  ui::WaitUntil([&] { return (shown = shown || !ui::TopWindows(run.id, nullptr, nullptr, false).empty()) ||
+                             !ui::Running(run); });
+  ui::Kill(run);
+  if (shown || !ui::WaitExit(run, &out.exitCode, 0)) out.failedStep = shown ? "a window appeared" : "exit";
+  const std::string log = fx::ReadBytes(LogFile());
+  const size_t start = std::min(log.find("Starte die Installation ...\r\n"), log.size());
+  out.log = log.substr(start);
+  std::string message = log.substr(0, start);
+  while (message.ends_with("\r\n")) message.resize(message.size() - 2);
+  for (size_t at; (at = message.find("\r\n")) != std::string::npos;) message.replace(at, 2, "\r");
+  out.box.text = message;
+  out.dialogTexts = {message, message.substr(0, message.find('\r'))};
+  return out;
+}
+
 void Installer::Expect(const Row& row, const Outcome& outcome) {
   ASSERT_EQ(outcome.failedStep, "");
-  EXPECT_EQ(outcome.exitCode, 0u);
-  EXPECT_FALSE(outcome.weiterEnabled);
-  EXPECT_EQ(outcome.enabledOptions, row.refusal ? 0 : 1);
+  EXPECT_EQ(outcome.exitCode, row.exitCode);
+  if (!row.switches) { EXPECT_FALSE(outcome.weiterEnabled); }
+  if (!row.switches) { EXPECT_EQ(outcome.enabledOptions, row.refusal ? 0 : 1); }
   if (row.shows) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.shows)) << row.shows; }
   if (row.refusal) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.refusal)); }
-  if (row.option && !row.refusal) { EXPECT_TRUE(outcome.proposed) << "the browser did not propose " << root_; }
-  if (row.box) { EXPECT_EQ(outcome.box.title, row.box); }
-  if (row.box && row.installs) { EXPECT_EQ(outcome.box.text, kNoHostText); }
+  if (row.option && !row.refusal && !row.switches) { EXPECT_TRUE(outcome.proposed) << "not proposed: " << root_; }
+  if (row.box && !row.switches) { EXPECT_EQ(outcome.box.title, row.box); }
+  if (row.installs) { EXPECT_EQ(outcome.box.text, row.box ? kNoHostText : ""); }
   EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : "");
   for (int i = 0; i < 9 && row.installs; ++i)
     EXPECT_EQ(fx::ReadBytes(root_ + kItems[i].target) == BlockOf(kItems[i].block), !(row.failed >> i & 1))
@@ -204,7 +236,7 @@ class Rows : public Installer, public ::testing::WithParamInterface<Row> {};
 
 TEST_P(Rows, Run) {
   Prepare(GetParam());
-  if (!HasFatalFailure()) Expect(GetParam(), Drive(GetParam()));
+  if (!HasFatalFailure()) Expect(GetParam(), GetParam().switches ? DriveSilently(GetParam()) : Drive(GetParam()));
   EXPECT_TRUE(GetParam().before != Before::noHostStrangerFile || fx::Exists(Stranger()));
 }
 
@@ -226,6 +258,18 @@ const Row kRows[] = {
     {.name = "RefusedSameVersion", .record = "1007 14.09.2007", .refusal = kRefusedSameVersion, .installs = false},
     {.name = "RefusedOlderSetup", .record = "1008 01.01.2000", .refusal = kRefusedOlderSetup, .installs = false},
     {.name = "RefusedNewerDate", .record = "1006 14.09.2007", .refusal = kRefusedNewerDate, .installs = false},
+    {.name = "SilentInstall", .switches = "/s"},
+    {.name = "SilentUpdate", .record = "1005 01.02.2007", .switches = "/S"},
+    {.name = "SilentRepair", .record = "1007 13.09.2007", .switches = "/S"},
+    {.name = "SilentNoPureBasicExe", .host = {.program = nullptr, .libraryFolders = false}, .switches = "/S",
+     .box = "Achtung"},
+    {.name = "SilentDiskFull", .before = Before::fullDisk, .host = {.compiler = false}, .switches = "/S",
+     .failed = 0x1FE, .exitCode = 2},
+    {.name = "SilentRefusal", .record = "1008 01.01.2000", .switches = "/S", .refusal = kRefusedOlderSetup,
+     .installs = false, .exitCode = 1},
+    {.name = "SilentWithoutHost", .before = Before::noHostStrangerFile, .switches = "/S", .shows = kUsage,
+     .installs = false, .exitCode = 3},
+    {.name = "SilentUnknownSwitch", .switches = "/S /X", .shows = kUsage, .installs = false, .exitCode = 3},
 };
 INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -260,6 +304,35 @@ TEST_F(Installer, LegacyFileIsKeptUntilAnInstallationRecordsTheVersion) {
   EXPECT_EQ(fx::RecordValue("Version"), "1008");
   Expect({.name = "update", .option = kUpdate, .folders = 1}, Drive({.name = "update", .option = kUpdate}));
   EXPECT_FALSE(fx::Exists(legacy));
+}
+
+// A folder given on the command line replaces the registered one and is made with its missing parents. A log
+// file that cannot be written spoils the exit code of a run that installed.
+TEST_F(Installer, SilentRunIntoANewFolderWithSpaces) {
+  const Row row = {.name = "spaces", .switches = "/S /D=%Pure Basic\\new  folder "};
+  Prepare(row);
+  const Outcome outcome = DriveSilently(row);
+  EXPECT_EQ(outcome.failedStep, "");
+  EXPECT_EQ(outcome.exitCode, 0u);
+  EXPECT_EQ(outcome.box.text, kNoHostText);
+  EXPECT_EQ(outcome.log, ExpectedLog(0, 3));
+  EXPECT_EQ(fx::ReadBytes(root_ + "Pure Basic\\new  folder\\" + kItems[0].target), BlockOf(kItems[0].block));
+  EXPECT_FALSE(fx::Exists(root_ + kItems[0].target));
+  EXPECT_EQ(DriveSilently({.name = "unlogged", .switches = "/S /LOG=%missing\\setup.log"}).exitCode, 2u);
+}
+
+// A silent copy started while another copy runs ends at once, without bringing that one forward.
+TEST_F(Installer, SilentCopyEndsAtOnceWhileAnotherRuns) {
+  Prepare({.name = "first"});
+  const ui::Process first = ui::Start(fx::InstallerPath());
+  ASSERT_TRUE(ui::WaitTopWindow(first.id, nullptr, "SETUP", "Weiter"));
+  const HWND foreground = GetForegroundWindow();
+  const Outcome second = DriveSilently({.name = "second", .switches = "/S"});
+  EXPECT_EQ(second.failedStep, "");
+  EXPECT_EQ(second.exitCode, 4u);
+  EXPECT_EQ(GetForegroundWindow(), foreground);
+  EXPECT_FALSE(fx::Exists(LogFile()));
+  ui::Kill(first);
 }
 
 // Six copies started at once: exactly one shows its setup, the other five end by themselves.
