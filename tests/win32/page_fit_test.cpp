@@ -4,46 +4,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
 #include <string>
 #include <thread>
-#include <utility>
 
 #include "platform/window_services.h"
 #include "setup/object_numbers.h"
 #include "setup/setup_dialog.h"
 #include "tests/support/driver.h"
+#include "tests/support/imports.h"
 
 namespace {
 
+// SetTimer as it fails when no timer is left.
 UINT_PTR WINAPI RefusedTimer(HWND, UINT_PTR, UINT, TIMERPROC) { return 0; }
-
-// The import slot through which every call of this program to SetTimer goes.
-void** SetTimerSlot() {
-  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
-      base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
-  for (; dll->Name; ++dll) {
-    auto* slot = reinterpret_cast<void**>(base + dll->FirstThunk);
-    for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk); entry->u1.AddressOfData;
-         ++entry, ++slot) {
-      const auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + entry->u1.AddressOfData);
-      if (!IMAGE_SNAP_BY_ORDINAL(entry->u1.Ordinal) && std::strcmp(byName->Name, "SetTimer") == 0) return slot;
-    }
-  }
-  return nullptr;
-}
-
-// Points the slot at another function and gives the one it pointed at: with RefusedTimer, SetTimer fails as it
-// does when no timer is left.
-void* Redirect(void** slot, void* function) {
-  DWORD protection;
-  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-  void* previous = std::exchange(*slot, function);
-  VirtualProtect(slot, sizeof *slot, protection, &protection);
-  return previous;
-}
 
 // Shown texts that do not fit their control, measured with its own font as statics and buttons draw them (tabs
 // expanded, broken at words): a line too wide wraps and outgrows the control's height. Options and check boxes
@@ -125,7 +98,7 @@ class SetupPage : public testing::TestWithParam<PageCase> {};
 
 TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
   const PageCase& c = GetParam();
-  void** const slot = SetTimerSlot();
+  void** const slot = ImportSlot("SetTimer");
   ASSERT_NE(slot, nullptr);
   void* const setTimer = Redirect(slot, c.timersRefused ? reinterpret_cast<void*>(&RefusedTimer) : *slot);
   ServicesStart();
