@@ -2,7 +2,6 @@
 
 #include "installer/installed_version.h"
 #include "installer/main_sequence.h"
-#include "setup/object_numbers.h"
 #include "installer/progress_window.h"
 #include "installer/release_constants.h"
 #include "installer/run_report.h"
@@ -10,6 +9,7 @@
 #include "installer/unattended_run.h"
 #include "platform/dll_search.h"
 #include "platform/window_services.h"
+#include "setup/object_numbers.h"
 #include "setup/setup_dialog.h"
 #include "setup/single_instance.h"
 
