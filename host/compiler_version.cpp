@@ -22,19 +22,6 @@ constexpr DWORD kReadSize = 500;
 constexpr BOOL kInheritListedHandles = TRUE;
 constexpr DWORD kOneAttribute = 1;
 
-// The two resources of the query that the shared guards do not know: a block of the program's heap, and an
-// initialised attribute list (deleted before its memory goes).
-struct ProgramMemory {
-  static bool Holds(void* block) { return block != nullptr; }
-  static void Close(void* block) { MemoryFree(block); }
-};
-struct AttributeListDelete {
-  static bool Holds(LPPROC_THREAD_ATTRIBUTE_LIST list) { return list != nullptr; }
-  static void Close(LPPROC_THREAD_ATTRIBUTE_LIST list) { DeleteProcThreadAttributeList(list); }
-};
-using ScopedProgramMemory = Scoped<void*, ProgramMemory>;
-using ScopedAttributeList = Scoped<LPPROC_THREAD_ATTRIBUTE_LIST, AttributeListDelete>;
-
 // One read of up to 500 bytes; a read that delivers bytes replaces the banner line. False once the pipe is done.
 bool ReadBlock(HANDLE pipe, char* buffer, Text& bannerLine) {
   DWORD count = 0;

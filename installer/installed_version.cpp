@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "setup/object_numbers.h"
 #include "installer/release_constants.h"
 #include "platform/files.h"
 #include "registry/lookup_rules.h"
 #include "registry/registry_access.h"
+#include "setup/object_numbers.h"
 
 void LookUpInstalledVersion(RunState& run) {
   const Text legacyPath = run.installRoot + run.examplesFolder + kLegacyVersionFileName;

@@ -1,7 +1,6 @@
 #include "installer/main_sequence.h"
 
 #include "installer/installer_texts.h"
-#include "setup/object_numbers.h"
 #include "installer/release_constants.h"
 #include "installer/run_report.h"
 #include "payload/payload_blocks.h"
@@ -9,6 +8,7 @@
 #include "platform/graphics.h"
 #include "platform/window_services.h"
 #include "registry/host_lookup.h"
+#include "setup/object_numbers.h"
 
 void StartUp(RunState& run) {
   SetReleaseConstants(run);

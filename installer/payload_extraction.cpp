@@ -2,11 +2,11 @@
 
 #include "installer/install_log.h"
 #include "installer/installer_texts.h"
-#include "setup/object_numbers.h"
 #include "installer/payload_catalogue.h"
 #include "installer/progress_window.h"
 #include "platform/files.h"
 #include "platform/pause.h"
+#include "setup/object_numbers.h"
 
 namespace {
 

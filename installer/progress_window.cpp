@@ -5,12 +5,12 @@
 #include "installer/installation_record.h"
 #include "installer/installed_version.h"
 #include "installer/installer_texts.h"
-#include "setup/object_numbers.h"
 #include "installer/payload_extraction.h"
 #include "installer/unattended_run.h"
 #include "platform/files.h"
 #include "platform/pause.h"
 #include "platform/window_services.h"
+#include "setup/object_numbers.h"
 
 namespace {
 

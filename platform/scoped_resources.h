@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "platform/memory.h"
+
 // A value and the way to close it. Closer has static bool Holds(Value) (whether there is anything to close)
 // and static void Close(Value).
 template <typename Value, typename Closer>
@@ -73,6 +75,17 @@ struct Library {
   static void Close(HMODULE library) { FreeLibrary(library); }
 };
 
+struct ProgramMemory {
+  static bool Holds(void* block) { return block != nullptr; }
+  static void Close(void* block) { MemoryFree(block); }
+};
+
+// An initialised attribute list is deleted before the memory that holds it is freed.
+struct AttributeList {
+  static bool Holds(LPPROC_THREAD_ATTRIBUTE_LIST list) { return list != nullptr; }
+  static void Close(LPPROC_THREAD_ATTRIBUTE_LIST list) { DeleteProcThreadAttributeList(list); }
+};
+
 }  // namespace scoped_closers
 
 using ScopedHandle = Scoped<HANDLE, scoped_closers::Handle>;
@@ -84,6 +97,9 @@ using ScopedKey = Scoped<HKEY, scoped_closers::Key>;
 // A block from HeapAlloc on the process heap.
 using ScopedHeapBlock = Scoped<void*, scoped_closers::HeapBlock>;
 using ScopedLibrary = Scoped<HMODULE, scoped_closers::Library>;
+// A block of the program's own heap (MemoryAllocate).
+using ScopedProgramMemory = Scoped<void*, scoped_closers::ProgramMemory>;
+using ScopedAttributeList = Scoped<LPPROC_THREAD_ATTRIBUTE_LIST, scoped_closers::AttributeList>;
 
 // A window's device context from GetDC (null window: the screen), given back with ReleaseDC.
 class ScopedWindowDc {
