@@ -56,7 +56,6 @@ public:
   char* buffer(int length);
   void resize(int length);
 
-  friend Text operator+(Text left, TextView right) { return left += right; }
 
 private:
   friend class TextView;
@@ -69,6 +68,7 @@ private:
 inline TextView::TextView(const Text& text) : bytes_(text.bytes_), length_(text.length_) {}
 
 bool operator==(TextView a, TextView b);
+Text operator+(TextView left, TextView right);
 
 int TextLength(TextView text);
 Text TextLeft(TextView text, int count);
