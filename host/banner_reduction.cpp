@@ -8,7 +8,7 @@ const char* const kBannerNoise[] = {"PUREBASIC", "WINDOWS", "X86", "(", ")", "-"
 
 Text BannerLineFromBlock(const char* bytes, int count) {
   Text line = TextFromMemory(bytes, count);
-  const int lineEnd = TextFind(line, TextChar(13));
+  const int lineEnd = TextFind(line, "\r");
   if (lineEnd) line = TextLeft(line, lineEnd - 1);
   line = TextUpper(line);
   if (line.empty()) return line;
@@ -19,8 +19,8 @@ Text BannerLineFromBlock(const char* bytes, int count) {
   return TextMid(line, v + 1, bracket - v - 2);
 }
 
-Text VersionFromBannerLine(const Text& bannerLine) {
-  Text version = bannerLine;
+Text VersionFromBannerLine(TextView bannerLine) {
+  Text version(bannerLine);
   for (const char* noise : kBannerNoise) version = TextRemove(version, noise);
   return TextTrim(version);
 }

@@ -6,4 +6,4 @@
 // upper-cased and, where it holds a "V", cut to the text between that "V" and the blank before the next "(".
 Text BannerLineFromBlock(const char* bytes, int count);
 // The banner line without the product, platform and bracket words, trimmed of spaces: "4.10" and the like.
-Text VersionFromBannerLine(const Text& bannerLine);
+Text VersionFromBannerLine(TextView bannerLine);

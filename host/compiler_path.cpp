@@ -2,7 +2,7 @@
 
 #include "registry/lookup_rules.h"
 
-Text CompilerPathIn(const Text& pureBasicDirectory) {
+Text CompilerPathIn(TextView pureBasicDirectory) {
   if (!IsAbsoluteDirectory(pureBasicDirectory)) return Text();
-  return pureBasicDirectory + "compilers\\pbcompiler.exe";
+  return Text(pureBasicDirectory) + "compilers\\pbcompiler.exe";
 }

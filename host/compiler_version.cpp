@@ -110,7 +110,7 @@ bool StartCompiler(Text commandLine, HANDLE writeEnd, SECURITY_ATTRIBUTES& inher
 }
 }  // namespace
 
-Text ReadCompilerBanner(const Text& compilerPath) {
+Text ReadCompilerBanner(TextView compilerPath) {
   const ScopedProgramMemory buffer(MemoryAllocate(kBufferSize));
   if (!buffer) return Text();
 

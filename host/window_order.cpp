@@ -4,7 +4,7 @@
 namespace {
 enum class Placement { Before, Further, Duplicate };
 
-bool DifferIgnoringCase(const Text& a, const Text& b) { return !TextEqual(TextUpper(a), TextUpper(b)); }
+bool DifferIgnoringCase(TextView a, TextView b) { return !TextEqual(TextUpper(a), TextUpper(b)); }
 
 // Where a new record stands against one listed record; Further passes it on to the next listed record.
 Placement PlaceAgainst(const WindowRecord& fresh, const WindowRecord& listed) {
@@ -38,7 +38,7 @@ void InsertWindowRecord(OrderedList<WindowRecord>& records, const WindowRecord& 
   AddAfterCurrent(records, record);
 }
 
-const WindowRecord* ScanWindowRecords(OrderedList<WindowRecord>& records, const Text& title) {
+const WindowRecord* ScanWindowRecords(OrderedList<WindowRecord>& records, TextView title) {
   records.Reset();
   while (const WindowRecord* record = records.Next()) {
     if (TextFind(record->className, "WindowClass_") && TextFind(record->title, title)) return record;

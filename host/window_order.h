@@ -16,4 +16,4 @@ struct WindowRecord {
 void InsertWindowRecord(OrderedList<WindowRecord>& records, const WindowRecord& record);
 // The first record of a window of the window layer (class name holding "WindowClass_") whose title contains the
 // title, case-sensitive; null when none does.
-const WindowRecord* ScanWindowRecords(OrderedList<WindowRecord>& records, const Text& title);
+const WindowRecord* ScanWindowRecords(OrderedList<WindowRecord>& records, TextView title);

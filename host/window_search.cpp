@@ -51,7 +51,7 @@ void CollectWindows(HWND anchor, OrderedList<WindowRecord>& records) {
 }
 }  // namespace
 
-Text FindTitledWindow(int anchorWindow, const Text& title) {
+Text FindTitledWindow(int anchorWindow, TextView title) {
   if (HWND exact = FindWindowA(nullptr, title.c_str())) return HandleText(exact);
   OrderedList<WindowRecord> records;
   CollectWindows(WindowHandle(anchorWindow), records);

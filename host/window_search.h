@@ -2,4 +2,4 @@
 #include "platform/text.h"
 
 // The decimal handle of a window titled (or, for the layer's own windows, containing) the title, or empty text.
-Text FindTitledWindow(int anchorWindow, const Text& title);
+Text FindTitledWindow(int anchorWindow, TextView title);

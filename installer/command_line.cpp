@@ -20,15 +20,15 @@ namespace {
 
 bool IsBlank(unsigned char c) { return c == ' ' || c == '\t'; }
 
-bool StartsWithSwitch(const Text& text, int position, const char* name) {
+bool StartsWithSwitch(TextView text, int position, const char* name) {
   const Text piece = TextMid(text, position + 1, TextLength(name));
-  return TextUpper(piece) == Text(name);
+  return TextUpper(piece) == name;
 }
 
 // A drive root ("C:" or "C:\...") or a network path ("\\server\..."): a relative folder would depend on the
 // directory the installer happens to be started from. A character that no Windows path holds (a stray quote of a
 // quoted switch followed by more arguments) makes the folder unusable too.
-bool IsUsableFolder(const Text& folder) {
+bool IsUsableFolder(TextView folder) {
   for (int i = 0; i < folder.length(); ++i)
     if (TextFind("\"<>|*?", TextChar(folder.at(i))) > 0) return false;
   const unsigned char first = TextUpper(TextLeft(folder, 1)).at(0);
@@ -37,7 +37,7 @@ bool IsUsableFolder(const Text& folder) {
 }
 
 // The rest of the line after "/D=": blanks at the end dropped, one pair of enclosing quotes removed.
-Text FolderArgument(const Text& rest, bool quotedSwitch) {
+Text FolderArgument(TextView rest, bool quotedSwitch) {
   int end = rest.length();
   while (end > 0 && IsBlank(rest.at(end - 1))) --end;
   int start = 0;
@@ -52,7 +52,7 @@ Text FolderArgument(const Text& rest, bool quotedSwitch) {
 }
 
 // One argument up to the next blank outside quotes; the quotes themselves are dropped.
-Text NextToken(const Text& text, int& position) {
+Text NextToken(TextView text, int& position) {
   Text token;
   bool quoted = false;
   for (; position < text.length() && (quoted || !IsBlank(text.at(position))); ++position) {
@@ -64,13 +64,13 @@ Text NextToken(const Text& text, int& position) {
   return token;
 }
 
-void ApplySwitch(CommandLine& line, const Text& token) {
+void ApplySwitch(CommandLine& line, TextView token) {
   const Text name = TextUpper(token);
-  if (name == Text("/S")) {
+  if (name == "/S") {
     line.silent = true;
-  } else if (name == Text("/?")) {
+  } else if (name == "/?") {
     line.help = true;
-  } else if (TextLeft(name, 5) == Text("/LOG=") && token.length() > 5) {
+  } else if (TextLeft(name, 5) == "/LOG=" && token.length() > 5) {
     line.logPath = TextMid(token, 6, token.length());
   } else {
     line.usageError = true;
@@ -79,7 +79,7 @@ void ApplySwitch(CommandLine& line, const Text& token) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const Text& arguments) {
+CommandLine ParseCommandLine(TextView arguments) {
   CommandLine line;
   int position = 0;
   while (true) {

@@ -21,7 +21,7 @@ struct CommandLine {
   Text logPath;  // /LOG=; empty when not given
 };
 
-CommandLine ParseCommandLine(const Text& arguments);
+CommandLine ParseCommandLine(TextView arguments);
 
 // The switches and exit codes, with CR LF line ends.
 extern const char kUsageText[];

@@ -12,9 +12,10 @@ UnattendedAction ChooseUnattendedAction(const RunState& run) {
   return {0, outcome.refusal};
 }
 
-void NoteMessage(RunState& run, const Text& text) {
+void NoteMessage(RunState& run, TextView text) {
+  const Text note(text);  // first: the text may view the log itself, which the separator's growth moves
   if (!run.messageLog.empty()) run.messageLog += "\r\r";
-  run.messageLog += text;
+  run.messageLog += note;
 }
 
 // Lone CRs (the log's own line breaks), lone LFs and CR LF pairs all become CR LF; the last line is ended too.

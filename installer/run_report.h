@@ -12,7 +12,7 @@ struct UnattendedAction {
 // The action the setup dialog offers for the installed version: install, else the update in its labelled form.
 UnattendedAction ChooseUnattendedAction(const RunState& run);
 // Keeps the text of a message for the log file; messages are set apart by an empty line.
-void NoteMessage(RunState& run, const Text& text);
+void NoteMessage(RunState& run, TextView text);
 // The noted messages, then the install log, every line ending with CR LF.
 Text LogFileText(const RunState& run);
 // 0 when every item was written, else 2.

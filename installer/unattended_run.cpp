@@ -24,7 +24,7 @@ bool WriteLogFile(const RunState& run) {
 }
 
 // A console shows the umlauts right only as UTF-16, whatever its code page; a redirection gets the bytes.
-bool WriteTo(HANDLE output, const Text& text) {
+bool WriteTo(HANDLE output, TextView text) {
   DWORD mode = 0;
   DWORD written = 0;
   if (!GetConsoleMode(output, &mode))
@@ -39,7 +39,7 @@ bool WriteTo(HANDLE output, const Text& text) {
 }
 
 // The output the installer was started with (a redirection), else the console of the program that started it.
-bool WriteToConsole(const Text& text) {
+bool WriteToConsole(TextView text) {
   const HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
   if (given && given != INVALID_HANDLE_VALUE && WriteTo(given, text)) return true;
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
@@ -53,7 +53,7 @@ void ShowUsage(const RunState& run) {
 }
 
 // Every missing parent first; creating the drive, the server share or an existing folder fails harmlessly.
-void CreateFolderChain(const Text& folder) {
+void CreateFolderChain(TextView folder) {
   for (int i = 1; i < folder.length(); ++i)
     if (folder.at(i) == '\\') DirectoryCreate(TextLeft(folder, i));
 }

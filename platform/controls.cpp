@@ -74,7 +74,7 @@ const char* EditorClass() {
   return gEditorClass;
 }
 
-intptr_t Create(int number, const char* className, const Text& text, DWORD style, int x, int y, int width,
+intptr_t Create(int number, const char* className, TextView text, DWORD style, int x, int y, int width,
                 int height, ControlKind kind) {
   int assigned = number;
   const HWND handle =
@@ -168,23 +168,23 @@ intptr_t EditorCreate(int number, int x, int y, int width, int height, uint32_t 
   return ControlCreated(number, assigned, handle);
 }
 
-intptr_t ButtonCreate(int number, int x, int y, int width, int height, const Text& text) {
+intptr_t ButtonCreate(int number, int x, int y, int width, int height, TextView text) {
   return Create(number, "Button", text, kButtonStyle, x, y, width, height, ControlKind::Button);
 }
 
-intptr_t TextCreate(int number, int x, int y, int width, int height, const Text& text) {
+intptr_t TextCreate(int number, int x, int y, int width, int height, TextView text) {
   return Create(number, "Static", text, kTextStyle, x, y, width, height, ControlKind::Text);
 }
 
-intptr_t FrameCreate(int number, int x, int y, int width, int height, const Text& text) {
+intptr_t FrameCreate(int number, int x, int y, int width, int height, TextView text) {
   return Create(number, "Button", text, kFrameStyle, x, y, width, height, ControlKind::Frame);
 }
 
-intptr_t OptionCreate(int number, int x, int y, int width, int height, const Text& text) {
+intptr_t OptionCreate(int number, int x, int y, int width, int height, TextView text) {
   return Create(number, "Button", text, kOptionStyle, x, y, width, height, ControlKind::Option);
 }
 
-intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, const Text& text) {
+intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, TextView text) {
   return Create(number, "Button", text, kCheckBoxStyle, x, y, width, height, ControlKind::CheckBox);
 }
 
@@ -200,7 +200,7 @@ intptr_t ImageControlCreate(int number, int x, int y, int width, int height, HBI
   return ControlCreated(number, assigned, handle);
 }
 
-void ControlSetText(int number, const Text& text) {
+void ControlSetText(int number, TextView text) {
   if (const HWND handle = Handle(number)) SetWindowTextA(handle, text.c_str());
 }
 

@@ -96,7 +96,7 @@ void AppendDigits(Text& out, int value, int width) {
 
 }  // namespace
 
-Text DateFormat(const Text& mask, int32_t date) {
+Text DateFormat(TextView mask, int32_t date) {
   const Civil civil = CivilFromSeconds(date);
   const char* m = mask.c_str();
   Text out;
@@ -120,7 +120,7 @@ Text DateFormat(const Text& mask, int32_t date) {
   return out;
 }
 
-int32_t DateParse(const Text& mask, const Text& text) {
+int32_t DateParse(TextView mask, TextView text) {
   if (mask.empty() || text.empty()) return 0;
   const char* m = mask.c_str();
   const char* t = text.c_str();

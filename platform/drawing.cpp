@@ -73,7 +73,7 @@ void DrawMode(int mode) {
   SetROP2(gDrawing.dc.get(), (mode & kModeExclusiveOr) ? R2_XORPEN : R2_COPYPEN);
 }
 
-int DrawTextAt(int x, int y, const Text& text, uint32_t colour) {
+int DrawTextAt(int x, int y, TextView text, uint32_t colour) {
   if (!gDrawing.dc) return x;
   SetTextColor(gDrawing.dc.get(), ColourRgb(colour));
   MoveToEx(gDrawing.dc.get(), x, y, nullptr);

@@ -67,7 +67,7 @@ intptr_t Register(int number, ScopedHandle handle, bool writing, bool lostBefore
 
 }  // namespace
 
-intptr_t FileCreate(int number, const Text& path) {
+intptr_t FileCreate(int number, TextView path) {
   const bool lostBefore = !CloseNumber(number);  // first, so that reopening the same file is not refused as shared
   ScopedHandle handle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -78,7 +78,7 @@ intptr_t FileCreate(int number, const Text& path) {
   return Register(number, std::move(handle), true, lostBefore);
 }
 
-intptr_t FileOpenRead(int number, const Text& path) {
+intptr_t FileOpenRead(int number, TextView path) {
   const bool lostBefore = !CloseNumber(number);
   ScopedHandle handle(
       CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -107,8 +107,8 @@ int FileCloseAll() {
   return good ? 1 : 0;
 }
 
-int64_t FileQuerySize(const Text& path) {
-  Text name = path;
+int64_t FileQuerySize(TextView path) {
+  Text name(path);
   if (name.at(name.length() - 1) == '\\') name.resize(name.length() - 1);
   if (name.empty() || name.length() > kMaxPathLength) return -1;
   if (name.length() == 2 && name.at(1) == ':') {
@@ -121,13 +121,13 @@ int64_t FileQuerySize(const Text& path) {
   return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
 }
 
-int FileDelete(const Text& path) { return !path.empty() && DeleteFileA(path.c_str()) ? 1 : 0; }
+int FileDelete(TextView path) { return !path.empty() && DeleteFileA(path.c_str()) ? 1 : 0; }
 
-int FileSetAttributes(const Text& path, uint32_t attributes) {
+int FileSetAttributes(TextView path, uint32_t attributes) {
   return !path.empty() && SetFileAttributesA(path.c_str(), attributes) ? 1 : 0;
 }
 
-int DirectoryCreate(const Text& path) {
+int DirectoryCreate(TextView path) {
   int length = path.length();
   while (length > 0) {
     const unsigned char last = path.at(length - 1);

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include "platform/text.h"
 
-intptr_t FileCreate(int number, const Text& path);
-intptr_t FileOpenRead(int number, const Text& path);
+intptr_t FileCreate(int number, TextView path);
+intptr_t FileOpenRead(int number, TextView path);
 Text FileReadLine(int number);
 int FileWriteByte(int number, int value);
 // Writes out the buffer and closes the file. Returns 1 when every byte reached the system, 0 when any write
@@ -14,7 +14,7 @@ int FileWriteByte(int number, int value);
 int FileClose(int number);
 // Closes every file; 1 when every byte of every file reached the system, else 0.
 int FileCloseAll();
-int64_t FileQuerySize(const Text& path);
-int FileDelete(const Text& path);
-int FileSetAttributes(const Text& path, uint32_t attributes);
-int DirectoryCreate(const Text& path);
+int64_t FileQuerySize(TextView path);
+int FileDelete(TextView path);
+int FileSetAttributes(TextView path, uint32_t attributes);
+int DirectoryCreate(TextView path);

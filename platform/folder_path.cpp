@@ -2,17 +2,17 @@
 
 namespace {
 
-bool EndsWithBackslash(const Text& path) { return path.length() > 0 && path.at(path.length() - 1) == '\\'; }
+bool EndsWithBackslash(TextView path) { return path.length() > 0 && path.at(path.length() - 1) == '\\'; }
 
 }  // namespace
 
-Text FolderBrowserStart(const Text& path) {
+Text FolderBrowserStart(TextView path) {
   if (path.length() > 3 && EndsWithBackslash(path)) return Text(path.c_str(), path.length() - 1);
-  return path;
+  return Text(path);
 }
 
-Text FolderWithBackslash(const Text& path) {
-  Text result = path;
+Text FolderWithBackslash(TextView path) {
+  Text result(path);
   if (!result.empty() && !EndsWithBackslash(result)) result += '\\';
   return result;
 }

@@ -4,6 +4,6 @@
 
 // The folder to preselect: a trailing backslash is dropped unless the path has 3 characters or fewer (a drive
 // root such as "C:\" keeps it).
-Text FolderBrowserStart(const Text& path);
+Text FolderBrowserStart(TextView path);
 // The chosen folder as the requester returns it: ending with exactly one backslash; empty stays empty.
-Text FolderWithBackslash(const Text& path);
+Text FolderWithBackslash(TextView path);

@@ -31,7 +31,7 @@ int DisplayPixelsPerInch() {
 
 }  // namespace
 
-intptr_t FontLoad(int number, const Text& faceName, int size, uint32_t flags) {
+intptr_t FontLoad(int number, TextView faceName, int size, uint32_t flags) {
   if (number < kFreshNumber) return 0;
   FontFree(number);
   const int pixelsPerInch = DisplayPixelsPerInch();

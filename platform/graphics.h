@@ -11,7 +11,7 @@ constexpr uint32_t kFontUnderline = 4;
 constexpr uint32_t kFontStrikeOut = 8;
 constexpr uint32_t kFontHighQuality = 0x10;
 
-intptr_t FontLoad(int number, const Text& faceName, int size, uint32_t flags);
+intptr_t FontLoad(int number, TextView faceName, int size, uint32_t flags);
 HFONT FontHandle(int number);
 void FontFreeAll();
 
@@ -32,7 +32,7 @@ HDC DrawBegin(intptr_t target);
 void DrawEnd();
 void DrawFont(intptr_t fontHandle);
 void DrawMode(int mode);
-int DrawTextAt(int x, int y, const Text& text, uint32_t colour);
+int DrawTextAt(int x, int y, TextView text, uint32_t colour);
 void DrawBox(int x, int y, int width, int height, uint32_t colour);
 
 int DesktopExamine();

@@ -7,4 +7,4 @@ Text gLastError;
 
 const Text& LastErrorText() { return gLastError; }
 
-void SetLastErrorText(const Text& text) { gLastError = text; }
+void SetLastErrorText(TextView text) { gLastError = Text(text); }

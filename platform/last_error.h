@@ -4,4 +4,4 @@
 #include "platform/text.h"
 
 const Text& LastErrorText();
-void SetLastErrorText(const Text& text);
+void SetLastErrorText(TextView text);

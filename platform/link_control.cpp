@@ -105,7 +105,7 @@ LRESULT CALLBACK LinkProc(HWND handle, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-intptr_t LinkCreate(int number, int x, int y, int width, int height, const Text& text, uint32_t hoverColour) {
+intptr_t LinkCreate(int number, int x, int y, int width, int height, TextView text, uint32_t hoverColour) {
   if (!gHandCursor) gHandCursor = LoadCursorA(nullptr, IDC_HAND);
   if (!gHandCursor) gHandCursor = gLayerArrow;
   int assigned = number;

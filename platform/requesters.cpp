@@ -66,7 +66,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM, LPARAM data) {
 
 }  // namespace
 
-Text RequestFolder(const Text& title, const Text& initialPath) {
+Text RequestFolder(TextView title, TextView initialPath) {
   gCom.Start();
   if (!gShell) gShell.Reset(SystemLibraryLoad("SHELL32.DLL"));
   if (!gShell) return Text();
@@ -93,7 +93,7 @@ Text RequestFolder(const Text& title, const Text& initialPath) {
   return isPath ? FolderWithBackslash(Text(path)) : Text();
 }
 
-int ShowMessage(const Text& title, const Text& text) {
+int ShowMessage(TextView title, TextView text) {
   DisabledWindows disabled;
   return MessageBoxA(disabled.Owner(), text.c_str(), title.c_str(), MB_OK);
 }

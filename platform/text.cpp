@@ -8,7 +8,7 @@
 namespace {
 
 // The 0-based index of search in text at or after from, or -1.
-int FindFrom(const Text& text, const Text& search, int from) {
+int FindFrom(TextView text, TextView search, int from) {
   const int length = text.length();
   const int searchLength = search.length();
   if (searchLength == 0) return -1;
@@ -19,35 +19,35 @@ int FindFrom(const Text& text, const Text& search, int from) {
 
 }  // namespace
 
-int TextLength(const Text& text) { return text.length(); }
+int TextLength(TextView text) { return text.length(); }
 
-Text TextLeft(const Text& text, int count) {
+Text TextLeft(TextView text, int count) {
   if (count <= 0) return Text();
-  if (count >= text.length()) return text;
+  if (count >= text.length()) return Text(text);
   return Text(text.c_str(), count);
 }
 
-Text TextRight(const Text& text, int count) {
+Text TextRight(TextView text, int count) {
   if (count <= 0) return Text();
-  if (count >= text.length()) return text;
+  if (count >= text.length()) return Text(text);
   return Text(text.c_str() + text.length() - count, count);
 }
 
-Text TextMid(const Text& text, int start, int count) {
+Text TextMid(TextView text, int start, int count) {
   if (start < 1) start = 1;
   const int available = text.length() - (start - 1);
   if (count <= 0 || available <= 0) return Text();
   return Text(text.c_str() + start - 1, count < available ? count : available);
 }
 
-int TextFind(const Text& text, const Text& search, int start) {
+int TextFind(TextView text, TextView search, int start) {
   if (start < 1) start = 1;
   if (start > text.length()) return 0;
   return FindFrom(text, search, start - 1) + 1;
 }
 
-Text TextRemove(const Text& text, const Text& search) {
-  if (search.empty()) return text;
+Text TextRemove(TextView text, TextView search) {
+  if (search.empty()) return Text(text);
   Text result;
   int from = 0;
   for (int at = FindFrom(text, search, 0); at >= 0; at = FindFrom(text, search, from)) {
@@ -58,7 +58,7 @@ Text TextRemove(const Text& text, const Text& search) {
   return result;
 }
 
-Text TextField(const Text& text, int index, const Text& separator) {
+Text TextField(TextView text, int index, TextView separator) {
   if (index < 1) index = 1;
   const char cut = static_cast<char>(separator.at(0));
   const char* bytes = text.c_str();
@@ -74,7 +74,7 @@ Text TextField(const Text& text, int index, const Text& separator) {
   return Text(bytes + begin, end - begin);
 }
 
-Text TextUpper(const Text& text) {
+Text TextUpper(TextView text) {
   Text result(text);
   char* bytes = result.buffer(result.length());
   for (int i = 0; i < result.length(); ++i) {
@@ -84,7 +84,7 @@ Text TextUpper(const Text& text) {
   return result;
 }
 
-Text TextLower(const Text& text) {
+Text TextLower(TextView text) {
   Text result(text);
   char* bytes = result.buffer(result.length());
   for (int i = 0; i < result.length(); ++i) {
@@ -94,7 +94,7 @@ Text TextLower(const Text& text) {
   return result;
 }
 
-Text TextTrim(const Text& text) {
+Text TextTrim(TextView text) {
   const char* bytes = text.c_str();
   int begin = 0;
   int end = text.length();
@@ -103,7 +103,7 @@ Text TextTrim(const Text& text) {
   return Text(bytes + begin, end - begin);
 }
 
-Text TextPadLeft(const Text& text, int width, const Text& pad) {
+Text TextPadLeft(TextView text, int width, TextView pad) {
   if (width <= 0) return Text();
   if (text.length() >= width) return Text(text.c_str(), width);
   const char fill = pad.empty() ? ' ' : pad.c_str()[0];
@@ -124,7 +124,7 @@ Text TextChar(int code) {
   return Text(&byte, byte ? 1 : 0);
 }
 
-int32_t TextToNumber(const Text& text) {
+int32_t TextToNumber(TextView text) {
   const char* p = text.c_str();
   while (*p == ' ' || *p == '\t') ++p;
   const bool negative = *p == '-';
@@ -148,7 +148,7 @@ Text NumberToText(int32_t value) {
   return Text(digits + at, static_cast<int>(sizeof digits) - at);
 }
 
-Text PathPart(const Text& text) {
+Text PathPart(TextView text) {
   const char* bytes = text.c_str();
   int begin = bytes[0] == '"' ? 1 : 0;
   int end = 0;  // one past the last separator seen
@@ -166,9 +166,9 @@ Text TextFromMemory(const void* address, int length) {
 
 Text TextFromMemory(const void* address) { return Text(static_cast<const char*>(address)); }
 
-bool TextEqual(const Text& a, const Text& b) { return a == b; }
+bool TextEqual(TextView a, TextView b) { return a == b; }
 
-bool TextLess(const Text& a, const Text& b) {
+bool TextLess(TextView a, TextView b) {
   const int shorter = a.length() < b.length() ? a.length() : b.length();
   const int order = std::memcmp(a.c_str(), b.c_str(), static_cast<size_t>(shorter));  // unsigned bytes
   return order < 0 || (order == 0 && a.length() < b.length());

@@ -14,6 +14,8 @@ Text::Text(const char* bytes, int length) {
   if (bytes && length > 0) append(bytes, length);
 }
 
+Text::Text(TextView text) { append(text.c_str(), text.length()); }
+
 Text::Text(const Text& other) { append(other.c_str(), other.length_); }
 
 Text::Text(Text&& other) noexcept : bytes_(other.bytes_), length_(other.length_), capacity_(other.capacity_) {
@@ -98,6 +100,6 @@ void Text::resize(int length) {
   bytes_[length_] = 0;
 }
 
-bool operator==(const Text& a, const Text& b) {
+bool operator==(TextView a, TextView b) {
   return a.length() == b.length() && std::memcmp(a.c_str(), b.c_str(), static_cast<size_t>(a.length())) == 0;
 }

@@ -19,7 +19,7 @@ HWND ToolTipWindow() {
 
 }  // namespace
 
-void ControlToolTip(int number, const Text& text) {
+void ControlToolTip(int number, TextView text) {
   LayerControl* control = ControlFind(number);
   if (!control) return;
   const HWND tips = ToolTipWindow();

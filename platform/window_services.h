@@ -22,7 +22,7 @@ void ServicesStart();
 // Releases everything still open and ends the process with this exit code.
 [[noreturn]] void ProgramEnd(UINT exitCode = 0);
 
-intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text& title, uint32_t flags,
+intptr_t WindowOpen(int number, int x, int y, int width, int height, TextView title, uint32_t flags,
                     HWND parent);
 void WindowClose(int number);
 HWND WindowHandle(int number);
@@ -43,15 +43,15 @@ int EventType();
 HWND ControlListBegin(HWND window);
 void ControlListEnd();
 intptr_t EditorCreate(int number, int x, int y, int width, int height, uint32_t flags);
-intptr_t ButtonCreate(int number, int x, int y, int width, int height, const Text& text);
-intptr_t TextCreate(int number, int x, int y, int width, int height, const Text& text);
-intptr_t LinkCreate(int number, int x, int y, int width, int height, const Text& text, uint32_t hoverColour);
+intptr_t ButtonCreate(int number, int x, int y, int width, int height, TextView text);
+intptr_t TextCreate(int number, int x, int y, int width, int height, TextView text);
+intptr_t LinkCreate(int number, int x, int y, int width, int height, TextView text, uint32_t hoverColour);
 intptr_t ImageControlCreate(int number, int x, int y, int width, int height, HBITMAP image);
 intptr_t ContainerCreate(int number, int x, int y, int width, int height, uint32_t flags);
-intptr_t FrameCreate(int number, int x, int y, int width, int height, const Text& text);
-intptr_t OptionCreate(int number, int x, int y, int width, int height, const Text& text);
-intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, const Text& text);
-void ControlSetText(int number, const Text& text);
+intptr_t FrameCreate(int number, int x, int y, int width, int height, TextView text);
+intptr_t OptionCreate(int number, int x, int y, int width, int height, TextView text);
+intptr_t CheckBoxCreate(int number, int x, int y, int width, int height, TextView text);
+void ControlSetText(int number, TextView text);
 Text ControlText(int number);
 int ControlState(int number);
 void ControlSetState(int number, bool checked);
@@ -60,11 +60,11 @@ void ControlHide(int number, bool hide);
 void ControlResize(int number, int x, int y, int width, int height);
 // fontHandle -1 stands for the system's default GUI font; number -1 sets the default font of later controls.
 void ControlSetFont(int number, intptr_t fontHandle);
-void ControlToolTip(int number, const Text& text);
+void ControlToolTip(int number, TextView text);
 HWND ControlHandle(int number);
 
-Text RequestFolder(const Text& title, const Text& initialPath);
-int ShowMessage(const Text& title, const Text& text);
+Text RequestFolder(TextView title, TextView initialPath);
+int ShowMessage(TextView title, TextView text);
 
 // Loads a system DLL from the system folder only, never from the exe's folder or the current directory.
 HMODULE SystemLibraryLoad(const char* name);

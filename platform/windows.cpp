@@ -60,7 +60,7 @@ WindowPlacement PlaceFor(uint32_t flags, int x, int y, int width, int height, DW
 
 }  // namespace
 
-intptr_t WindowOpen(int number, int x, int y, int width, int height, const Text& title, uint32_t flags,
+intptr_t WindowOpen(int number, int x, int y, int width, int height, TextView title, uint32_t flags,
                     HWND parent) {
   if (number != kFreshNumber) WindowClose(number);
   int assigned = number;

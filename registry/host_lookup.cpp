@@ -48,7 +48,7 @@ Text ReadSearchedCommandLine() {
 }
 
 // The default value of a key below HKEY_CLASSES_ROOT, read with read access into a 255-byte buffer.
-bool ReadClassesDefault(const Text& path, Text& value) {
+bool ReadClassesDefault(TextView path, Text& value) {
   char buffer[kNameBufferSize] = {};
   const ScopedKey key = OpenKey(HKEY_CLASSES_ROOT, path.c_str(), KEY_READ);
   if (!key) return false;
@@ -71,11 +71,11 @@ Text LocatePureBasic() {
   return Text();
 }
 
-Text GetAssociatedProgram(const Text& extension) {
+Text GetAssociatedProgram(TextView extension) {
   Text className;
   Text commandLine;
   if (!ReadClassesDefault(Text(".") + extension, className) ||
-      !ReadClassesDefault(className + Text("\\Shell\\Open\\Command"), commandLine))
+      !ReadClassesDefault(className + "\\Shell\\Open\\Command", commandLine))
     return Text();
   return ProgramFromCommandLine(commandLine);
 }

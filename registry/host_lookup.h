@@ -5,4 +5,4 @@
 // The PureBasic directory, ending with a backslash, or the empty text.
 Text LocatePureBasic();
 // The program registered to open files of this extension (given without its dot), or the empty text.
-Text GetAssociatedProgram(const Text& extension);
+Text GetAssociatedProgram(TextView extension);

@@ -12,7 +12,7 @@ constexpr int kFoundPathLimit = 400;
 
 }  // namespace
 
-Text RegFindSubKey(HKEY root, const Text& startKey, const Text& searchName) {
+Text RegFindSubKey(HKEY root, TextView startKey, TextView searchName) {
   SetLastErrorText(Text());
   if (searchName.empty()) {
     SetLastErrorText(kErrorNoSearchName);
@@ -32,7 +32,7 @@ Text RegFindSubKey(HKEY root, const Text& startKey, const Text& searchName) {
   return rootName + found;
 }
 
-Text RegSearchSubKey(HKEY root, const Text& key, const Text& target) {
+Text RegSearchSubKey(HKEY root, TextView key, TextView target) {
   const Text wanted = WithTrailingBackslash(target);
   const Text listed = WithTrailingBackslash(key);
   Text result;
@@ -51,7 +51,7 @@ Text RegSearchSubKey(HKEY root, const Text& key, const Text& target) {
   return result;
 }
 
-HKEY RegRootFromName(const Text& pathText) {
+HKEY RegRootFromName(TextView pathText) {
   SetLastErrorText(Text());
   const uint32_t root = RootFromName(pathText);
   if (!root) SetLastErrorText(kErrorFalseRootName);

@@ -3,6 +3,6 @@
 #include <windows.h>
 #include "platform/text.h"
 
-Text RegFindSubKey(HKEY root, const Text& startKey, const Text& searchName);
-Text RegSearchSubKey(HKEY root, const Text& key, const Text& target);
-HKEY RegRootFromName(const Text& pathText);
+Text RegFindSubKey(HKEY root, TextView startKey, TextView searchName);
+Text RegSearchSubKey(HKEY root, TextView key, TextView target);
+HKEY RegRootFromName(TextView pathText);

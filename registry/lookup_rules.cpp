@@ -6,7 +6,7 @@ constexpr char kMarker[] = "PUREBASIC.EXE";
 // The bits of a GetVersion() value that choose the branch: on the NT family, the low byte of the build number.
 constexpr uint32_t kPlatformBranchBits = 0x00FF0000u;
 
-bool NamesPureBasic(const Text& upperText) { return TextFind(upperText, kMarker) != 0; }
+bool NamesPureBasic(TextView upperText) { return TextFind(upperText, kMarker) != 0; }
 
 bool IsSeparator(unsigned char byte) { return byte == '\\' || byte == '/'; }
 
@@ -16,7 +16,7 @@ bool IsLetter(unsigned char byte) { return (byte >= 'A' && byte <= 'Z') || (byte
 
 bool PlatformTakesClassesRoot(uint32_t version) { return (version & kPlatformBranchBits) != 0; }
 
-bool CutDirectCommandLine(const Text& commandLine, Text& directory) {
+bool CutDirectCommandLine(TextView commandLine, Text& directory) {
   if (!NamesPureBasic(TextUpper(commandLine))) return false;
   // Only an opening quote is dropped: an unquoted command line keeps its drive letter.
   const int start = commandLine.at(0) == '"' ? 2 : 1;
@@ -24,7 +24,7 @@ bool CutDirectCommandLine(const Text& commandLine, Text& directory) {
   return true;
 }
 
-bool CutLibraryCommandLine(const Text& commandLine, Text& directory) {
+bool CutLibraryCommandLine(TextView commandLine, Text& directory) {
   const Text upper = TextUpper(commandLine);
   const int position = TextFind(upper, kMarker);
   if (!position) return false;
@@ -32,7 +32,7 @@ bool CutLibraryCommandLine(const Text& commandLine, Text& directory) {
   return true;
 }
 
-bool CutSearchedCommandLine(const Text& commandLine, Text& directory) {
+bool CutSearchedCommandLine(TextView commandLine, Text& directory) {
   // Without an opening quote there is no quoted program path to take.
   if (commandLine.at(0) != '"') return false;
   const int quote = TextFind(commandLine, "\"", 3);
@@ -42,20 +42,20 @@ bool CutSearchedCommandLine(const Text& commandLine, Text& directory) {
   return true;
 }
 
-bool CutAssociatedCommandLine(const Text& program, Text& directory) {
+bool CutAssociatedCommandLine(TextView program, Text& directory) {
   const Text upper = TextUpper(program);
   if (!NamesPureBasic(upper)) return false;
   directory = PathPart(upper);
   return true;
 }
 
-Text ProgramFromCommandLine(const Text& commandLine) {
+Text ProgramFromCommandLine(TextView commandLine) {
   const int position = TextFind(TextLower(commandLine), ".exe");
-  if (!position) return commandLine;
+  if (!position) return Text(commandLine);
   return TextRemove(TextLeft(commandLine, position + 4), "\"");
 }
 
-bool IsAbsoluteDirectory(const Text& directory) {
+bool IsAbsoluteDirectory(TextView directory) {
   if (IsLetter(directory.at(0)) && directory.at(1) == ':' && IsSeparator(directory.at(2))) return true;
   return IsSeparator(directory.at(0)) && IsSeparator(directory.at(1));
 }

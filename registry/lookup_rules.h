@@ -13,18 +13,18 @@ bool PlatformTakesClassesRoot(uint32_t version);
 
 // First source: drop an opening quote and the last six characters, then take the directory part; keeps the
 // letter case.
-bool CutDirectCommandLine(const Text& commandLine, Text& directory);
+bool CutDirectCommandLine(TextView commandLine, Text& directory);
 // Second source: everything in front of the name, upper case, without double quotes.
-bool CutLibraryCommandLine(const Text& commandLine, Text& directory);
+bool CutLibraryCommandLine(TextView commandLine, Text& directory);
 // Third source: the directory part of the text between the opening quote and the next one, upper case.
-bool CutSearchedCommandLine(const Text& commandLine, Text& directory);
+bool CutSearchedCommandLine(TextView commandLine, Text& directory);
 // Fourth source: the directory part of the associated program, upper case.
-bool CutAssociatedCommandLine(const Text& program, Text& directory);
+bool CutAssociatedCommandLine(TextView program, Text& directory);
 
 // A directory the lookup found that stands on its own: "C:\..." or a network path "\\server\...". An empty or
 // relative one would be taken from the current folder, which may be any download folder.
-bool IsAbsoluteDirectory(const Text& directory);
+bool IsAbsoluteDirectory(TextView directory);
 
 // The program of an association's command line: through ".exe" and one more character, without double
 // quotes; a command line that names no ".exe" comes back unchanged.
-Text ProgramFromCommandLine(const Text& commandLine);
+Text ProgramFromCommandLine(TextView commandLine);

@@ -26,7 +26,7 @@ bool Accepted(HKEY root) { return IsAcceptedRoot(RootValue(root)); }
 
 }  // namespace
 
-Text RegReadString(HKEY root, const Text& keyPath, const Text& valueName) {
+Text RegReadString(HKEY root, TextView keyPath, TextView valueName) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (keyPath.empty()) return FailText(kErrorKeyPathEmpty);
@@ -50,7 +50,7 @@ Text RegReadString(HKEY root, const Text& keyPath, const Text& valueName) {
   return TextFromRegistryData(bytes, static_cast<int>(read));
 }
 
-int RegSubKeyExists(HKEY root, const Text& keyPath) {
+int RegSubKeyExists(HKEY root, TextView keyPath) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
@@ -59,7 +59,7 @@ int RegSubKeyExists(HKEY root, const Text& keyPath) {
   return 1;
 }
 
-int RegCreateSubKey(HKEY root, const Text& keyPath) {
+int RegCreateSubKey(HKEY root, TextView keyPath) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
@@ -73,7 +73,7 @@ int RegCreateSubKey(HKEY root, const Text& keyPath) {
   return 1;
 }
 
-int RegWriteString(HKEY root, const Text& keyPath, const Text& valueName, const Text& value) {
+int RegWriteString(HKEY root, TextView keyPath, TextView valueName, TextView value) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
@@ -87,7 +87,7 @@ int RegWriteString(HKEY root, const Text& keyPath, const Text& valueName, const 
   return 1;
 }
 
-Text RegEnumSubKey(HKEY root, const Text& keyPath, int index) {
+Text RegEnumSubKey(HKEY root, TextView keyPath, int index) {
   SetLastErrorText(Text());
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (RegSubKeyExists(root, keyPath) != 1) return FailText(kErrorKeyMissing);

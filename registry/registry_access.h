@@ -3,8 +3,8 @@
 #include <windows.h>
 #include "platform/text.h"
 
-Text RegReadString(HKEY root, const Text& keyPath, const Text& valueName);
-int RegSubKeyExists(HKEY root, const Text& keyPath);
-int RegCreateSubKey(HKEY root, const Text& keyPath);
-int RegWriteString(HKEY root, const Text& keyPath, const Text& valueName, const Text& value);
-Text RegEnumSubKey(HKEY root, const Text& keyPath, int index);
+Text RegReadString(HKEY root, TextView keyPath, TextView valueName);
+int RegSubKeyExists(HKEY root, TextView keyPath);
+int RegCreateSubKey(HKEY root, TextView keyPath);
+int RegWriteString(HKEY root, TextView keyPath, TextView valueName, TextView value);
+Text RegEnumSubKey(HKEY root, TextView keyPath, int index);

@@ -25,17 +25,17 @@ Text RootName(uint32_t root) {
   return Text();
 }
 
-uint32_t RootFromName(const Text& pathText) {
+uint32_t RootFromName(TextView pathText) {
   Text head = TextUpper(pathText);
   const int slash = TextFind(head, "\\");
   if (slash) head = TextLeft(head, slash - 1);
   for (const RootEntry& entry : kRoots)
-    if (head == Text(entry.name)) return entry.value;
+    if (head == entry.name) return entry.value;
   return 0;
 }
 
-Text KeyPathForOpen(const Text& keyPath) {
-  return keyPath.at(0) == '\\' ? TextMid(keyPath, 2, keyPath.length()) : keyPath;
+Text KeyPathForOpen(TextView keyPath) {
+  return keyPath.at(0) == '\\' ? TextMid(keyPath, 2, keyPath.length()) : Text(keyPath);
 }
 
 Text TextFromRegistryData(const char* data, int count) {
@@ -45,6 +45,6 @@ Text TextFromRegistryData(const char* data, int count) {
   return text;
 }
 
-Text WithTrailingBackslash(const Text& text) {
-  return text.at(text.length() - 1) == '\\' ? text : text + Text("\\");
+Text WithTrailingBackslash(TextView text) {
+  return text.at(text.length() - 1) == '\\' ? Text(text) : Text(text) + "\\";
 }

@@ -24,10 +24,10 @@ bool IsAcceptedRoot(uint32_t root);
 // "#HKEY_..." for an accepted root; the empty text for any other value.
 Text RootName(uint32_t root);
 // The root named at the head of a path text (the part before its first backslash), in any letter case; 0 if none.
-uint32_t RootFromName(const Text& pathText);
+uint32_t RootFromName(TextView pathText);
 // The key path as the registry gets it: one leading backslash dropped, so "\" names the root itself.
-Text KeyPathForOpen(const Text& keyPath);
+Text KeyPathForOpen(TextView keyPath);
 // String data as read: every byte of the data in order, zero bytes skipped.
 Text TextFromRegistryData(const char* data, int count);
 // The text with a backslash at its end, added when it has none.
-Text WithTrailingBackslash(const Text& text);
+Text WithTrailingBackslash(TextView text);

@@ -1,6 +1,6 @@
 #include "setup/instance_name.h"
 
-InstanceMarker InstanceMarkerFor(const Text& guardName, int platformId) {
+InstanceMarker InstanceMarkerFor(TextView guardName, int platformId) {
   if (platformId == kPlatformWindowsNt) return {Text("Global\\") + guardName, true};
-  return {guardName, false};
+  return {Text(guardName), false};
 }

@@ -12,4 +12,4 @@ struct InstanceMarker {
 
 // On the NT family the marker lives in the machine-wide name space ("Global\" + guard name), seen by every logon;
 // elsewhere it is the guard name itself and a second copy ends without looking for a window.
-InstanceMarker InstanceMarkerFor(const Text& guardName, int platformId);
+InstanceMarker InstanceMarkerFor(TextView guardName, int platformId);

@@ -41,7 +41,7 @@ void RedrawUnderControl(int control) {
   RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void ShowWelcomeLine(const Text& text) {
+void ShowWelcomeLine(TextView text) {
   ControlSetText(kWelcomeLabel, text);
   RedrawUnderControl(kWelcomeLabel);
 }
@@ -60,7 +60,7 @@ bool CreateCreditLink(int number, int y, const char* text, const char* address, 
 }
 
 // Only a program given by its full path is started, never one found relative to the current folder.
-bool IsFullPath(const Text& path) {
+bool IsFullPath(TextView path) {
   const bool drive = path.length() >= 3 && path.at(1) == ':' && (path.at(2) == '\\' || path.at(2) == '/');
   const bool share = path.length() >= 3 && path.at(0) == '\\' && path.at(1) == '\\';
   return drive || share;
@@ -118,7 +118,7 @@ Text CreditLinkAddress(int control) {
   return Text();
 }
 
-void OpenCreditLink(const Text& address) {
+void OpenCreditLink(TextView address) {
   const Text program = GetAssociatedProgram(kBrowserExtension);
   WindowKeepOnTop(kBackgroundWindow, false);
   if (!IsFullPath(program)) return;

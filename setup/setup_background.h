@@ -29,4 +29,4 @@ void TypingCounterReset();
 // The web address behind a credit link's control number; empty for any other control.
 Text CreditLinkAddress(int control);
 // Opens the address with the program registered for web pages; window 0 stops staying on top for good.
-void OpenCreditLink(const Text& address);
+void OpenCreditLink(TextView address);

@@ -17,17 +17,17 @@ int PlatformId() {
   return GetVersionExA(&version) ? static_cast<int>(version.dwPlatformId) : 0;
 }
 
-bool YieldToRunningInstance(const InstanceMarker& marker, const Text& guardName, bool activateRunning) {
+bool YieldToRunningInstance(const InstanceMarker& marker, TextView guardName, bool activateRunning) {
   if (activateRunning && marker.activatesRunning) ActivateRunningInstance(guardName);
   return false;
 }
 }  // namespace
 
-void EnsureSingleInstance(const Text& guardName) {
+void EnsureSingleInstance(TextView guardName) {
   if (!ClaimSingleInstance(guardName, true)) ProgramEnd();
 }
 
-bool ClaimSingleInstance(const Text& guardName, bool activateRunning) {
+bool ClaimSingleInstance(TextView guardName, bool activateRunning) {
   const InstanceMarker marker = InstanceMarkerFor(guardName, PlatformId());
   if (ScopedHandle running{OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())}) {
     running.Reset();
@@ -47,7 +47,7 @@ bool ClaimSingleInstance(const Text& guardName, bool activateRunning) {
   return true;
 }
 
-Text ActivateRunningInstance(const Text& guardName) {
+Text ActivateRunningInstance(TextView guardName) {
   const intptr_t probe = WindowOpen(kFreshNumber, 0, 0, 10, 10, Text(), kWindowHidden, nullptr);
   if (!probe) return Text();
   const int probeNumber = static_cast<int>(probe);

@@ -34,12 +34,12 @@ VersionOutcome AssessInstalledVersion(int32_t setupVersion, int32_t setupDate, i
   return Offer(kUpdateLabel, 0);
 }
 
-int32_t DialogResultFor(Selection selection, const Text& updateLabel, bool shortcutChecked) {
+int32_t DialogResultFor(Selection selection, TextView updateLabel, bool shortcutChecked) {
   switch (selection) {
     case Selection::install: return shortcutChecked ? 6 : 1;
     case Selection::update:
-      if (TextLeft(updateLabel, 10) == Text("reparieren")) return 3;
-      if (TextLeft(updateLabel, 13) == Text("aktualisieren")) return 4;
+      if (TextLeft(updateLabel, 10) == "reparieren") return 3;
+      if (TextLeft(updateLabel, 13) == "aktualisieren") return 4;
       return 2;
     case Selection::uninstall: return 5;
     case Selection::none: break;

@@ -91,7 +91,7 @@ TEST(CompilerBanner, OneBlockOfOutputGivesTheVersion) {
 }
 
 TEST(PureBasicLookup, EachSourceCutsItsOwnWay) {
-  using Cut = bool (*)(const Text&, Text&);
+  using Cut = bool (*)(TextView, Text&);
   struct Case {
     Cut cut;
     const char* commandLine;
