@@ -6,6 +6,8 @@ function(velkor_product_flags target)
     target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
     # One section per function and datum, so the linker drops what the exe never calls.
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+    # Optimised for size rather than speed, further than -Os: nothing in the installer is time-critical.
+    target_compile_options(${target} PRIVATE -Oz)
     # Link-time optimisation for the exe; fat objects let the test programs link the same libraries plainly.
     target_compile_options(${target} PRIVATE -flto -ffat-lto-objects)
     # Functions called from one place stay functions: inlined into their callers they made the exe larger.
