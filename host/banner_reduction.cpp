@@ -19,8 +19,8 @@ Text BannerLineFromBlock(const char* bytes, int count) {
   return TextMid(line, v + 1, bracket - v - 2);
 }
 
-Text VersionFromBannerLine(TextView bannerLine) {
-  Text version(bannerLine);
+Text VersionFromBannerLine(const Text& bannerLine) {
+  Text version = bannerLine;
   for (const char* noise : kBannerNoise) version = TextRemove(version, noise);
   return TextTrim(version);
 }

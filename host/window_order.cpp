@@ -4,7 +4,8 @@
 namespace {
 enum class Placement { Before, Further, Duplicate };
 
-bool DifferIgnoringCase(TextView a, TextView b) { return !TextEqual(TextUpper(a), TextUpper(b)); }
+// By reference: both are record fields, which a view would cost more to pass.
+bool DifferIgnoringCase(const Text& a, const Text& b) { return !TextEqual(TextUpper(a), TextUpper(b)); }
 
 // Where a new record stands against one listed record; Further passes it on to the next listed record.
 Placement PlaceAgainst(const WindowRecord& fresh, const WindowRecord& listed) {

@@ -1,5 +1,5 @@
 #include "installer/version_number.h"
 
-Text VersionDigitText(TextView versionText) {
+Text VersionDigitText(const Text& versionText) {
   return TextLeft(versionText, 1) + TextPadLeft(TextMid(versionText, 3, 2), 3, "0");
 }

@@ -107,8 +107,8 @@ int FileCloseAll() {
   return good ? 1 : 0;
 }
 
-int64_t FileQuerySize(TextView path) {
-  Text name(path);
+int64_t FileQuerySize(const Text& path) {
+  Text name = path;
   if (name.at(name.length() - 1) == '\\') name.resize(name.length() - 1);
   if (name.empty() || name.length() > kMaxPathLength) return -1;
   if (name.length() == 2 && name.at(1) == ':') {

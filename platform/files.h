@@ -14,7 +14,7 @@ int FileWriteByte(int number, int value);
 int FileClose(int number);
 // Closes every file; 1 when every byte of every file reached the system, else 0.
 int FileCloseAll();
-int64_t FileQuerySize(TextView path);
+int64_t FileQuerySize(const Text& path);  // its callers always hold a text: a reference is smaller
 int FileDelete(TextView path);
 int FileSetAttributes(TextView path, uint32_t attributes);
 int DirectoryCreate(TextView path);

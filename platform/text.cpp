@@ -169,7 +169,7 @@ Text TextFromMemory(const void* address) { return Text(static_cast<const char*>(
 
 bool TextEqual(TextView a, TextView b) { return a == b; }
 
-bool TextLess(TextView a, TextView b) {
+bool TextLess(const Text& a, const Text& b) {
   const int shorter = a.length() < b.length() ? a.length() : b.length();
   const int order = std::memcmp(a.c_str(), b.c_str(), static_cast<size_t>(shorter));  // unsigned bytes
   return order < 0 || (order == 0 && a.length() < b.length());

@@ -90,6 +90,6 @@ Text PathPart(TextView text);
 Text TextFromMemory(const void* address, int length);
 Text TextFromMemory(const void* address);
 bool TextEqual(TextView a, TextView b);
-bool TextLess(TextView a, TextView b);
+bool TextLess(const Text& a, const Text& b);  // its callers always hold texts: a reference is smaller
 // The byte at the address, sign-extended (-128 to 127).
 int MemoryReadByte(const void* address);

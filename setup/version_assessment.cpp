@@ -34,7 +34,7 @@ VersionOutcome AssessInstalledVersion(int32_t setupVersion, int32_t setupDate, i
   return Offer(kUpdateLabel, 0);
 }
 
-int32_t DialogResultFor(Selection selection, TextView updateLabel, bool shortcutChecked) {
+int32_t DialogResultFor(Selection selection, const Text& updateLabel, bool shortcutChecked) {
   switch (selection) {
     case Selection::install: return shortcutChecked ? 6 : 1;
     case Selection::update:

@@ -29,6 +29,7 @@ enum class Selection { none, install, update, uninstall };
 VersionOutcome AssessInstalledVersion(int32_t setupVersion, int32_t setupDate, int32_t installedVersion,
                                       int32_t installedDate);
 // The dialog result 0 to 6 for the selected option, the update option's current label and the shortcut box.
-int32_t DialogResultFor(Selection selection, TextView updateLabel, bool shortcutChecked);
+// The label is always a text the caller holds, so it comes by reference, which is smaller than a view here.
+int32_t DialogResultFor(Selection selection, const Text& updateLabel, bool shortcutChecked);
 // 1007 gives "000.001.007".
 Text FormatVersionNumber(int32_t number);
