@@ -37,7 +37,8 @@ bool IsUsableFolder(TextView folder) {
 }
 
 // The rest of the line after "/D=": blanks at the end dropped, one pair of enclosing quotes removed.
-Text FolderArgument(TextView rest, bool quotedSwitch) {
+// By reference: the caller holds a text, and a view measured larger here.
+Text FolderArgument(const Text& rest, bool quotedSwitch) {
   int end = rest.length();
   while (end > 0 && IsBlank(rest.at(end - 1))) --end;
   int start = 0;

@@ -127,7 +127,7 @@ int FileSetAttributes(TextView path, uint32_t attributes) {
   return !path.empty() && SetFileAttributesA(path.c_str(), attributes) ? 1 : 0;
 }
 
-int DirectoryCreate(TextView path) {
+int DirectoryCreate(const Text& path) {
   int length = path.length();
   while (length > 0) {
     const unsigned char last = path.at(length - 1);

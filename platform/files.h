@@ -17,4 +17,4 @@ int FileCloseAll();
 int64_t FileQuerySize(const Text& path);  // its callers always hold a text: a reference is smaller
 int FileDelete(TextView path);
 int FileSetAttributes(TextView path, uint32_t attributes);
-int DirectoryCreate(TextView path);
+int DirectoryCreate(const Text& path);  // its callers always hold a text: a reference is smaller

@@ -6,7 +6,8 @@ constexpr char kMarker[] = "PUREBASIC.EXE";
 // The bits of a GetVersion() value that choose the branch: on the NT family, the low byte of the build number.
 constexpr uint32_t kPlatformBranchBits = 0x00FF0000u;
 
-bool NamesPureBasic(TextView upperText) { return TextFind(upperText, kMarker) != 0; }
+// By reference: the callers hold an upper-cased text, and a view measured larger here.
+bool NamesPureBasic(const Text& upperText) { return TextFind(upperText, kMarker) != 0; }
 
 bool IsSeparator(unsigned char byte) { return byte == '\\' || byte == '/'; }
 

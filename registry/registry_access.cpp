@@ -87,7 +87,7 @@ int RegWriteString(HKEY root, TextView keyPath, TextView valueName, TextView val
   return 1;
 }
 
-Text RegEnumSubKey(HKEY root, TextView keyPath, int index) {
+Text RegEnumSubKey(HKEY root, const Text& keyPath, int index) {
   SetLastErrorText("");
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (RegSubKeyExists(root, keyPath) != 1) return FailText(kErrorKeyMissing);

@@ -7,4 +7,4 @@ Text RegReadString(HKEY root, TextView keyPath, TextView valueName);
 int RegSubKeyExists(HKEY root, TextView keyPath);
 int RegCreateSubKey(HKEY root, TextView keyPath);
 int RegWriteString(HKEY root, TextView keyPath, TextView valueName, TextView value);
-Text RegEnumSubKey(HKEY root, TextView keyPath, int index);
+Text RegEnumSubKey(HKEY root, const Text& keyPath, int index);  // callers hold a text: a reference is smaller

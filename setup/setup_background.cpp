@@ -118,7 +118,7 @@ Text CreditLinkAddress(int control) {
   return Text();
 }
 
-void OpenCreditLink(TextView address) {
+void OpenCreditLink(const Text& address) {
   const Text program = GetAssociatedProgram(kBrowserExtension);
   WindowKeepOnTop(kBackgroundWindow, false);
   if (!IsFullPath(program)) return;

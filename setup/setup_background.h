@@ -29,4 +29,5 @@ void TypingCounterReset();
 // The web address behind a credit link's control number; empty for any other control.
 Text CreditLinkAddress(int control);
 // Opens the address with the program registered for web pages; window 0 stops staying on top for good.
-void OpenCreditLink(TextView address);
+// By reference: the caller holds the address as a text, and a view measured larger here.
+void OpenCreditLink(const Text& address);
