@@ -4,5 +4,5 @@
 
 Text CompilerPathIn(TextView pureBasicDirectory) {
   if (!IsAbsoluteDirectory(pureBasicDirectory)) return Text();
-  return Text(pureBasicDirectory) + "compilers\\pbcompiler.exe";
+  return pureBasicDirectory + "compilers\\pbcompiler.exe";
 }

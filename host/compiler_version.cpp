@@ -124,7 +124,7 @@ Text ReadCompilerBanner(TextView compilerPath) {
   SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
 
   PROCESS_INFORMATION child{};
-  if (!StartCompiler(Text("\"") + compilerPath + "\" /VERSION", writer.get(), inheritable, child)) return Text();
+  if (!StartCompiler("\"" + compilerPath + "\" /VERSION", writer.get(), inheritable, child)) return Text();
   const ScopedHandle process(child.hProcess);
   const ScopedHandle thread(child.hThread);
   // Without the installer's copy the pipe breaks as soon as the compiler's side is closed.

@@ -8,7 +8,7 @@ void InstallLogStart(RunState& run) {
   run.byteCounter = 0;
 }
 
-void InstallLogAppend(RunState& run, const char* line) { run.installLog += Text(line); }
+void InstallLogAppend(RunState& run, const char* line) { run.installLog += line; }
 
 void InstallLogAppendVerdict(RunState& run) {
   InstallLogAppend(run, !run.errorFlag ? kLogVerdictSuccess : kLogVerdictErrors);

@@ -5,6 +5,6 @@ namespace {
 Text gLastError;
 }
 
-const Text& LastErrorText() { return gLastError; }
+Text LastErrorText() { return gLastError; }
 
 void SetLastErrorText(TextView text) { gLastError = Text(text); }

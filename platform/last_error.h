@@ -3,5 +3,5 @@
 // Each of those operations empties it on entry and sets one fixed "ERROR, ..." text on failure.
 #include "platform/text.h"
 
-const Text& LastErrorText();
+Text LastErrorText();
 void SetLastErrorText(TextView text);

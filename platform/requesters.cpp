@@ -90,7 +90,7 @@ Text RequestFolder(TextView title, TextView initialPath) {
   char path[MAX_PATH] = {};
   const BOOL isPath = pathFrom(chosen, path);
   CoTaskMemFree(chosen);
-  return isPath ? FolderWithBackslash(Text(path)) : Text();
+  return isPath ? FolderWithBackslash(path) : Text();
 }
 
 int ShowMessage(TextView title, TextView text) {

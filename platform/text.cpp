@@ -109,7 +109,8 @@ Text TextPadLeft(TextView text, int width, TextView pad) {
   const char fill = pad.empty() ? ' ' : pad.c_str()[0];
   Text result;
   for (int i = text.length(); i < width; ++i) result += fill;
-  return result += text;
+  result += text;
+  return result;
 }
 
 Text TextSpaces(int count) {

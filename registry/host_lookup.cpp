@@ -34,9 +34,9 @@ Text ReadDirectCommandLine() {
 
 Text ReadLibraryCommandLine() {
   if (ClassesRootBranch())
-    return RegReadString(HKEY_CLASSES_ROOT, "Applications\\Purebasic.exe\\shell\\open\\command", Text());
+    return RegReadString(HKEY_CLASSES_ROOT, "Applications\\Purebasic.exe\\shell\\open\\command", "");
   return RegReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\Applications\\Purebasic.exe\\shell\\open\\command",
-                       Text());
+                       "");
 }
 
 Text ReadSearchedCommandLine() {
@@ -44,7 +44,7 @@ Text ReadSearchedCommandLine() {
   const HKEY root = RegRootFromName(path);
   const int slash = TextFind(path, "\\");
   const Text keyPath = slash ? TextMid(path, slash + 1, path.length()) : Text();
-  return RegReadString(root, keyPath, Text());
+  return RegReadString(root, keyPath, "");
 }
 
 // The default value of a key below HKEY_CLASSES_ROOT, read with read access into a 255-byte buffer.
@@ -74,7 +74,7 @@ Text LocatePureBasic() {
 Text GetAssociatedProgram(TextView extension) {
   Text className;
   Text commandLine;
-  if (!ReadClassesDefault(Text(".") + extension, className) ||
+  if (!ReadClassesDefault("." + extension, className) ||
       !ReadClassesDefault(className + "\\Shell\\Open\\Command", commandLine))
     return Text();
   return ProgramFromCommandLine(commandLine);

@@ -13,7 +13,7 @@ constexpr int kFoundPathLimit = 400;
 }  // namespace
 
 Text RegFindSubKey(HKEY root, TextView startKey, TextView searchName) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   if (searchName.empty()) {
     SetLastErrorText(kErrorNoSearchName);
     return Text();
@@ -23,12 +23,12 @@ Text RegFindSubKey(HKEY root, TextView startKey, TextView searchName) {
     SetLastErrorText(kErrorRootInvalid);
     return Text();
   }
-  Text found = RegSearchSubKey(root, startKey.empty() ? Text("\\") : startKey, searchName);
+  Text found = RegSearchSubKey(root, startKey.empty() ? TextView("\\") : startKey, searchName);
   if (found.empty()) {
     SetLastErrorText(kErrorSubkeyNotFound);
     return Text();
   }
-  if (found.at(0) != '\\') found = Text("\\") + found;
+  if (found.at(0) != '\\') found = "\\" + found;
   return rootName + found;
 }
 
@@ -39,11 +39,11 @@ Text RegSearchSubKey(HKEY root, TextView key, TextView target) {
   for (int index = 0;; ++index) {
     const Text child = RegEnumSubKey(root, listed, index);
     // A failed listing step only ends this key's listing; it is not reported.
-    SetLastErrorText(Text());
+    SetLastErrorText("");
     if (child.empty()) break;
     const Text childPath = listed + child;
-    if (child + Text("\\") == wanted)
-      result = childPath + Text("\\");
+    if (child + "\\" == wanted)
+      result = childPath + "\\";
     else
       result = TextLeft(RegSearchSubKey(root, childPath, wanted), kFoundPathLimit);
     if (TextFind(result, wanted)) break;
@@ -52,7 +52,7 @@ Text RegSearchSubKey(HKEY root, TextView key, TextView target) {
 }
 
 HKEY RegRootFromName(TextView pathText) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   const uint32_t root = RootFromName(pathText);
   if (!root) SetLastErrorText(kErrorFalseRootName);
   return RootHandle(root);

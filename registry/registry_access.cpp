@@ -27,7 +27,7 @@ bool Accepted(HKEY root) { return IsAcceptedRoot(RootValue(root)); }
 }  // namespace
 
 Text RegReadString(HKEY root, TextView keyPath, TextView valueName) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (keyPath.empty()) return FailText(kErrorKeyPathEmpty);
   if (RegSubKeyExists(root, keyPath) != 1) return FailText(kErrorKeyMissing);
@@ -51,7 +51,7 @@ Text RegReadString(HKEY root, TextView keyPath, TextView valueName) {
 }
 
 int RegSubKeyExists(HKEY root, TextView keyPath) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
   const ScopedKey key = OpenKey(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS);
@@ -60,7 +60,7 @@ int RegSubKeyExists(HKEY root, TextView keyPath) {
 }
 
 int RegCreateSubKey(HKEY root, TextView keyPath) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
   // Default security, not inheritable.
@@ -74,7 +74,7 @@ int RegCreateSubKey(HKEY root, TextView keyPath) {
 }
 
 int RegWriteString(HKEY root, TextView keyPath, TextView valueName, TextView value) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   if (!Accepted(root)) return FailFlag(kErrorRootInvalid);
   if (keyPath.empty()) return FailFlag(kErrorKeyPathEmpty);
   if (RegSubKeyExists(root, keyPath) != 1) return FailFlag(kErrorKeyMissing);
@@ -88,7 +88,7 @@ int RegWriteString(HKEY root, TextView keyPath, TextView valueName, TextView val
 }
 
 Text RegEnumSubKey(HKEY root, TextView keyPath, int index) {
-  SetLastErrorText(Text());
+  SetLastErrorText("");
   if (!Accepted(root)) return FailText(kErrorRootInvalid);
   if (RegSubKeyExists(root, keyPath) != 1) return FailText(kErrorKeyMissing);
   const ScopedKey key = OpenKey(root, KeyPathForOpen(keyPath).c_str(), KEY_ALL_ACCESS);

@@ -46,5 +46,5 @@ Text TextFromRegistryData(const char* data, int count) {
 }
 
 Text WithTrailingBackslash(TextView text) {
-  return text.at(text.length() - 1) == '\\' ? Text(text) : Text(text) + "\\";
+  return text.at(text.length() - 1) == '\\' ? Text(text) : text + "\\";
 }

@@ -9,23 +9,23 @@ constexpr int32_t kImpossibleDate = -1;  // what the date parser gives for a dat
 
 DialogPageLines DialogPageLinesFor(const SetupDialogOptions& options, int32_t setupDate, int32_t installedDate) {
   DialogPageLines lines;
-  lines.program = Text(kProgramPrefix) + options.title;
-  lines.setupVersion = Text(kSetupVersionPrefix) + FormatVersionNumber(options.setupVersion);
-  lines.setupDate = Text(kDatePrefix) + DateFormat(kDateMask, setupDate);
-  lines.copyright = Text(kCopyrightPrefix) + options.authorName;
+  lines.program = kProgramPrefix + options.title;
+  lines.setupVersion = kSetupVersionPrefix + FormatVersionNumber(options.setupVersion);
+  lines.setupDate = kDatePrefix + DateFormat(kDateMask, setupDate);
+  lines.copyright = kCopyrightPrefix + options.authorName;
   // A version below 1 counts as not installed for the display, even where the assessment sees a value.
   const bool versionShown = options.installedVersion >= 1;
   lines.installedVersion = versionShown
-                               ? Text(kInstalledVersionPrefix) + FormatVersionNumber(options.installedVersion)
+                               ? kInstalledVersionPrefix + FormatVersionNumber(options.installedVersion)
                                : Text(kInstalledVersionAbsent);
   if (!versionShown || installedDate == 0)
     lines.installedDate = Text(kDateAbsent);
   else if (installedDate == kImpossibleDate)
     // No date value stands for it (01.01.2099, 31.04.2007): formatting -1 would show 31.12.1969, which nobody
     // stored, so the text is shown as it was read.
-    lines.installedDate = Text(kDatePrefix) + options.installedDate;
+    lines.installedDate = kDatePrefix + options.installedDate;
   else
-    lines.installedDate = Text(kDatePrefix) + DateFormat(kDateMask, installedDate);
+    lines.installedDate = kDatePrefix + DateFormat(kDateMask, installedDate);
   return lines;
 }
 

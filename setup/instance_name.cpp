@@ -1,6 +1,6 @@
 #include "setup/instance_name.h"
 
 InstanceMarker InstanceMarkerFor(TextView guardName, int platformId) {
-  if (platformId == kPlatformWindowsNt) return {Text("Global\\") + guardName, true};
+  if (platformId == kPlatformWindowsNt) return {"Global\\" + guardName, true};
   return {Text(guardName), false};
 }

@@ -48,7 +48,7 @@ bool ClaimSingleInstance(TextView guardName, bool activateRunning) {
 }
 
 Text ActivateRunningInstance(TextView guardName) {
-  const intptr_t probe = WindowOpen(kFreshNumber, 0, 0, 10, 10, Text(), kWindowHidden, nullptr);
+  const intptr_t probe = WindowOpen(kFreshNumber, 0, 0, 10, 10, "", kWindowHidden, nullptr);
   if (!probe) return Text();
   const int probeNumber = static_cast<int>(probe);
   const Text found = FindTitledWindow(probeNumber, guardName);
