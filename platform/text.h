@@ -12,7 +12,7 @@ class Text;
 // what must be kept is copied into a Text.
 class TextView {
 public:
-  // null gives the empty text. Always inlined, so that the length of a literal becomes a constant.
+  // Null gives the empty text. Always inlined, so that the length of a literal becomes a constant.
   [[gnu::always_inline]] constexpr TextView(const char* text)
       : bytes_(text), length_(text ? static_cast<int>(__builtin_strlen(text)) : 0) {}
   TextView(const Text& text);
@@ -57,7 +57,6 @@ public:
   char* buffer(int length);
   void resize(int length);
 
-
 private:
   friend class TextView;
   bool reserve(int capacity);
@@ -68,6 +67,7 @@ private:
 
 inline TextView::TextView(const Text& text) : bytes_(text.bytes_), length_(text.length_) {}
 
+// Comparing and joining take views, so a literal on either side needs no Text of its own.
 bool operator==(TextView a, TextView b);
 Text operator+(TextView left, TextView right);
 
