@@ -1,7 +1,8 @@
 // Binds a delay-loaded function on its first call, in place of the C runtime's larger helper. The import library's
 // stub of each function calls this with the DLL's descriptor and the function's address slot, then jumps to the
-// address returned. The DLL is loaded by name, after start-up has narrowed the DLL search (to the system folder where Windows allows it);
-// a name load also keeps the side-by-side redirection that gives the program version 6 of the common controls.
+// address returned. The DLL is loaded by name, after start-up has narrowed the DLL search (to the system folder
+// where Windows allows it); a name load also keeps the side-by-side redirection that gives the program version 6
+// of the common controls.
 #include <windows.h>
 
 #include <cstdint>
