@@ -8,7 +8,7 @@ ASAN    = $(BUILD)/native-asan
 FUZZ    = $(BUILD)/fuzz
 EXE     = $(CROSS)/Velkor400_Setup.exe
 
-.PHONY: test-core test-core-asan configure-fuzz test-fuzz test-release configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
+.PHONY: test-core test-core-asan configure-fuzz test-fuzz test-release fault-check configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
 
 all: setup
 
@@ -70,6 +70,10 @@ test:
 	done; \
 	if [ -n "$$failed" ]; then echo "make test: FAILED:$$failed"; exit 1; fi; \
 	echo "make test: every tier passed ($(TIERS))"
+
+# Not part of `make test`: each fault of tools/faults.list built and run against its tiers, about half an hour.
+fault-check: deps
+	tools/fault-check tools/faults.list docs/fault-table.md
 
 demo: deps configure-cross
 	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup e2e
