@@ -8,7 +8,7 @@ ASAN    = $(BUILD)/native-asan
 FUZZ    = $(BUILD)/fuzz
 EXE     = $(CROSS)/Velkor400_Setup.exe
 
-.PHONY: test-core test-core-asan configure-fuzz test-fuzz test-release fault-check configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
+.PHONY: test-core test-core-asan configure-fuzz test-fuzz test-release test-signing release fault-check configure-cross configure-native configure-asan all deps setup native asan cross test test-native test-win32 demo clean
 
 all: setup
 
@@ -32,6 +32,11 @@ configure-fuzz:
 setup: deps configure-cross
 	cmake --build $(CROSS) -j $(JOBS) --target Velkor400_Setup
 	@echo "installer: $(EXE)"
+
+# The exe, signed when SIGN_PKCS12 + SIGN_PASSWORD_FILE or SIGN_CERT + SIGN_KEY are set (see tools/sign-release),
+# and its SHA256SUMS.
+release: setup
+	tools/sign-release $(EXE) $(BUILD)/release
 
 native: deps configure-native
 	cmake --build $(NATIVE) -j $(JOBS)
@@ -62,8 +67,12 @@ test-fuzz: deps configure-fuzz
 test-release: cross
 	tools/check-reproducible $(EXE) $(BUILD)/cross-repro
 
+# Signs with a throwaway authority and proves the signed exe; the Wine run gets its own prefix and display.
+test-signing: cross
+	tools/check-signing $(EXE) $(BUILD)/signing
+
 # Every tier runs even when an earlier one fails, so that one red test never hides the others' results.
-TIERS = test-core test-core-asan test-win32 test-fuzz test-release
+TIERS = test-core test-core-asan test-win32 test-fuzz test-release test-signing
 test:
 	@failed=; for tier in $(TIERS); do \
 	  $(MAKE) --no-print-directory $$tier || failed="$$failed $$tier"; \
