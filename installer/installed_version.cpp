@@ -24,8 +24,11 @@ void LookUpInstalledVersion(RunState& run) {
   run.installedDate = RegReadString(HKEY_CURRENT_USER, kRecordKey, kRecordDateValue);
 }
 
+// Only the file in the folder installed into: where the user chose another folder in the browser, the first
+// folder still holds its earlier version, which its file records. Folder names are compared regardless of case.
 void DeleteLegacyVersionFile(const RunState& run) {
-  if (run.legacyFilePath.empty()) return;
+  const Text installed = run.installRoot + run.examplesFolder + kLegacyVersionFileName;
+  if (run.legacyFilePath.empty() || !TextEqual(TextUpper(run.legacyFilePath), TextUpper(installed))) return;
   FileSetAttributes(run.legacyFilePath, FILE_ATTRIBUTE_NORMAL);
   FileDelete(run.legacyFilePath);
 }
