@@ -469,7 +469,7 @@ TEST_F(Installer, AKilledUpdateLeavesEveryFileOldOrNew) {
   for (const InstalledItem& item : kItems) writes += (PayloadGet(item.block).size + 4095) / 4096;
   for (int kill = -1; kill < 20; ++kill) {
     ASSERT_TRUE(KillAtCall(fx::InstallerPath(), "/S", kill < 0 ? "MoveFileExA" : "WriteFile",
-                                kill < 0 ? 1 : 1 + kill * (writes - 1) / 19));
+                           kill < 0 ? 1 : 1 + kill * (writes - 1) / 19));
     for (int i = 0; i < 9; ++i) {
       const std::string bytes = fx::ReadBytes(root_ + kItems[i].target);
       EXPECT_TRUE(bytes == earlier_[i] || bytes == BlockOf(kItems[i].block)) << kill << ": " << kItems[i].target;
