@@ -17,15 +17,18 @@ void LookUpInstalledVersion(RunState& run) {
     run.installedDate = FileReadLine(kDriverFile);
     FileClose(kDriverFile);
     // Kept until the new record is written, so a cancelled run does not lose the only record.
-    run.legacyFilePath = legacyPath;
+    run.legacyFileRead = true;
     return;
   }
   run.installedVersion = TextToNumber(RegReadString(HKEY_CURRENT_USER, kRecordKey, kRecordVersionValue));
   run.installedDate = RegReadString(HKEY_CURRENT_USER, kRecordKey, kRecordDateValue);
 }
 
+// The file in the folder installed into, which the new record replaces: where the user chose another folder in the
+// browser, the first folder still holds its earlier version, and its file stays to say so.
 void DeleteLegacyVersionFile(const RunState& run) {
-  if (run.legacyFilePath.empty()) return;
-  FileSetAttributes(run.legacyFilePath, FILE_ATTRIBUTE_NORMAL);
-  FileDelete(run.legacyFilePath);
+  if (!run.legacyFileRead) return;
+  const Text installed = run.installRoot + run.examplesFolder + kLegacyVersionFileName;
+  FileSetAttributes(installed, FILE_ATTRIBUTE_NORMAL);
+  FileDelete(installed);
 }

@@ -3,5 +3,6 @@
 
 // The installed version and date: from the legacy version file when there is one, else from the registry record.
 void LookUpInstalledVersion(RunState& run);
-// Removes the legacy version file that the lookup read, once the registry record has taken its place.
+// Once the registry record has taken its place, removes the legacy version file from the folder installed into,
+// when the lookup read one.
 void DeleteLegacyVersionFile(const RunState& run);

@@ -11,23 +11,30 @@
 namespace {
 
 constexpr int kPauseAfterItem = 100;
+// The new file is written beside its target under this name: on the same volume, so that it takes the target's
+// place in one rename. A run that is cut off leaves it behind, and the next run's write of the item reuses it.
+constexpr char kPartSuffix[] = ".velkor~";
 
-// One byte per write through the buffered file layer. A file counts as written only when the close reports that
-// every buffered write reached the system: a full disk must not be logged as success.
+// One byte per write through the buffered file layer, into the file beside the target, which replaces the target
+// only once it is whole on the disk. A full disk, a held or read-only target, or a kill at any moment leaves the
+// target as it was; a failure also removes the file beside it.
 void WriteCatalogueItem(RunState& run, const CatalogueItem& item) {
   const PayloadBlock block = PayloadGet(item.block);
+  const Text target = run.installRoot + item.target, part = target + kPartSuffix;
   run.byteCounter = 0;
   int written = 0;
-  if (FileCreate(kDriverFile, run.installRoot + item.target)) {
+  if (FileCreate(kDriverFile, part)) {
     while (run.byteCounter < block.size) {
       FileWriteByte(kDriverFile, MemoryReadByte(block.bytes + run.byteCounter));
       ++run.byteCounter;
     }
-    written = FileClose(kDriverFile);
+    FileFlush(kDriverFile);
+    written = FileClose(kDriverFile) && FileReplace(target, part);
   }
   if (written) {
     InstallLogAppend(run, item.successLine);
   } else {
+    FileDelete(part);
     InstallLogAppend(run, item.failureLine);
     run.errorFlag = true;
   }

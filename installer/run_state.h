@@ -16,7 +16,7 @@ struct RunState {
   Text descriptionText;
   int32_t installedVersion = 0;  // 0 when nothing is recorded
   Text installedDate;
-  Text legacyFilePath;  // the legacy version file that was read; removed once the record replaces it
+  bool legacyFileRead = false;  // then the folder installed into loses its legacy file once the record is written
   int32_t dialogResult = 0;
   Text chosenPath;
   bool errorFlag = false;

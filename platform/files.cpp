@@ -101,6 +101,22 @@ int FileWriteByte(int number, int value) {
 
 int FileClose(int number) { return gFiles.Find(number) && CloseNumber(number) ? 1 : 0; }
 
+void FileFlush(int number) {
+  NumberedFile* file = gFiles.Find(number);
+  if (!file || !file->writing) return;
+  Flush(*file);
+  if (!FlushFileBuffers(file->handle)) file->writeFailed = true;
+}
+
+// MoveFileExA and not ReplaceFileA: Wine's ReplaceFileA moves the target aside before it moves the new file in
+// (a kill between leaves no target), and moves a folder of the target's name aside too. A rename does not refuse a
+// read-only file there, so the attribute is checked first.
+int FileReplace(TextView target, TextView replacement) {
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return 0;
+  return MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 1 : 0;
+}
+
 int FileCloseAll() {
   bool good = true;
   while (gFiles.Count() > 0) good = CloseNumber(gFiles.NumberAt(0)) && good;

@@ -14,6 +14,13 @@ int FileWriteByte(int number, int value);
 int FileClose(int number);
 // Closes every file; 1 when every byte of every file reached the system, else 0.
 int FileCloseAll();
+// Writes out the buffer and has the system put the file's bytes on the disk; a failure is reported by the
+// number's FileClose.
+void FileFlush(int number);
+// Puts the replacement file in the target's place in one rename, the target there or not: at every moment the
+// target's name holds either the old file or the whole new one. Refuses a read-only target, a folder and a file
+// another program holds open; 0 then, and both files stay as they were.
+int FileReplace(TextView target, TextView replacement);
 int64_t FileQuerySize(const Text& path);  // its callers always hold a text: a reference is smaller
 int FileDelete(TextView path);
 int FileSetAttributes(TextView path, uint32_t attributes);

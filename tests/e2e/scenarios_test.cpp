@@ -24,6 +24,8 @@ const char kRefusedOlderSetup[] =
 const char kRefusedNewerDate[] = "Das Setupdatum ist jünger als das der bereits installierten Version und die "
                                  "Versionsnummer ist größer als die Installierte.\r\rDer Vorgang wird abgebrochen.";
 const char kUsage[] = "Aufruf: Velkor400_Setup.exe [/S] [/LOG=Datei] [/D=Ordner]";
+// The new file beside its target, until it replaces the target whole.
+const char kPart[] = ".velkor~";
 const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
                            "Installation unvollständig ausgeführt.";
 
@@ -37,7 +39,9 @@ bool IsEnabledOption(HWND control) {
          IsWindowEnabled(control);
 }
 
-enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile };
+enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile,
+                    // an earlier version's nine files, and what stands in the way of replacing them
+                    earlierFiles, updateFullDisk, heldLibrary, readOnlyLibrary };
 
 struct Row {
   const char* name;
@@ -108,9 +112,16 @@ protected:
   std::string root_;
   std::string locked_;
   bool mounted_ = false;
+  std::string earlier_[9];  // each target's bytes before the run; empty for none
+  ScopedHandle held_;
 };
 
 void Installer::Prepare(const Row& row) {
+  const Before b = row.before;
+  const bool earlier = b == Before::earlierFiles || b == Before::updateFullDisk || b == Before::heldLibrary ||
+                       b == Before::readOnlyLibrary;
+  // Room for the host program and the earlier files (two pages each), none for a new file beside them.
+  if (b == Before::updateFullDisk) { ASSERT_TRUE(mounted_ = fx::MountSmallDisk(root_, (1 + 2 * 9) * 4096)); }
   if (row.before == Before::fullDisk) {
     // Room for the host program, the library and two pages of the help file.
     const unsigned page = 4096, libraryPages = (PayloadGet(PayloadId::Library).size + page - 1) / page;
@@ -125,9 +136,16 @@ void Installer::Prepare(const Row& row) {
   SetEnvironmentVariableA("VELKOR_STANDIN", row.compiler);
   if (row.before == Before::lockedLibrary) {
     locked_ = root_ + kItems[0].target;
-    ASSERT_TRUE(fx::WriteBytes(locked_, "old library"));
+    ASSERT_TRUE(fx::WriteBytes(locked_, earlier_[0] = "old library"));
     ASSERT_TRUE(fx::SetImmutable(locked_, true));
   }
+  ASSERT_TRUE(!earlier || (fx::MakeFolders(root_ + "Help") && fx::MakeFolders(root_ + "Examples\\QZLibs\\Bilder")));
+  for (int i = 0; i < 9 && earlier; ++i)
+    ASSERT_TRUE(fx::WriteBytes(root_ + kItems[i].target, earlier_[i] = std::string(6000, static_cast<char>('a' + i))));
+  const std::string library = root_ + kItems[0].target;
+  if (b == Before::heldLibrary)
+    held_.Reset(CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));  // no sharing
+  ASSERT_TRUE(b != Before::readOnlyLibrary || SetFileAttributesA(library.c_str(), FILE_ATTRIBUTE_READONLY));
 }
 
 // Every host folder lies one level below C:, where Wine's browser keeps the proposed selection (deeper, with a
@@ -207,6 +225,7 @@ Outcome Installer::DriveSilently(const Row& row) {
 }
 
 void Installer::Expect(const Row& row, const Outcome& outcome) {
+  held_.Reset();  // the run is over: let go of the file it had to leave alone, to read it
   ASSERT_EQ(outcome.failedStep, "");
   EXPECT_EQ(outcome.exitCode, row.exitCode);
   if (!row.switches) { EXPECT_FALSE(outcome.weiterEnabled); }
@@ -217,9 +236,10 @@ void Installer::Expect(const Row& row, const Outcome& outcome) {
   if (row.box && !row.switches) { EXPECT_EQ(outcome.box.title, row.box); }
   if (row.installs) { EXPECT_EQ(outcome.box.text, row.box ? kNoHostText : ""); }
   EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : "");
-  for (int i = 0; i < 9 && row.installs; ++i)
-    EXPECT_EQ(fx::ReadBytes(root_ + kItems[i].target) == BlockOf(kItems[i].block), !(row.failed >> i & 1))
-        << kItems[i].target;
+  for (int i = 0; i < 9 && row.installs; ++i)  // the target as it was or whole and new, and nothing beside it
+    EXPECT_TRUE(fx::ReadBytes(root_ + kItems[i].target) ==
+                    (row.failed >> i & 1 ? earlier_[i] : BlockOf(kItems[i].block)) &&
+                !fx::Exists(root_ + kItems[i].target + kPart)) << kItems[i].target;
   if (!row.installs) { EXPECT_FALSE(fx::Exists(root_ + "Examples") || fx::Exists(root_ + "Help")); }
   EXPECT_EQ(fx::RecordValue("Version"), row.installs ? "1007" : row.record ? std::string(row.record, 4) : "");
   EXPECT_EQ(fx::RecordValue("Date"), row.installs ? "13.09.2007" : row.record ? row.record + 5 : "");
@@ -270,6 +290,14 @@ const Row kRows[] = {
     {.name = "SilentWithoutHost", .before = Before::noHostStrangerFile, .switches = "/S", .shows = kUsage,
      .installs = false, .exitCode = 3},
     {.name = "SilentUnknownSwitch", .switches = "/S /X", .shows = kUsage, .installs = false, .exitCode = 3},
+    // An update that cannot replace a file keeps it as it was.
+    {.name = "UpdateOnAFullDisk", .record = "1005 01.02.2007", .before = Before::updateFullDisk,
+     .host = {.compiler = false}, .option = kUpdate, .failed = 0x1FF, .folders = 0},
+    {.name = "SilentUpdateOnAFullDisk", .record = "1005 01.02.2007", .before = Before::updateFullDisk,
+     .host = {.compiler = false}, .switches = "/S", .failed = 0x1FF, .folders = 0, .exitCode = 2},
+    {.name = "UpdateWithTheLibraryHeldOpen", .record = "1005 01.02.2007", .before = Before::heldLibrary,
+     .option = kUpdate, .failed = 1, .folders = 0},
+    {.name = "ReadOnlyLibrary", .before = Before::readOnlyLibrary, .failed = 1, .folders = 0},
 };
 INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -378,5 +406,78 @@ TEST_F(Installer, LoadsNoDllPlantedBesideIt) {
   for (const char* name : kPlanted) EXPECT_FALSE(fx::Exists(download + name + ".dll.loaded")) << name;
   for (const char* program : {"setup.exe", "probe.exe"})
     RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + program).c_str());
+}
+
+// Runs a program under this process's debugger and ends it on entry to the count-th call of a kernel32 function,
+// before that call has done anything: a moment as certain as a line of the program, unlike a kill after a time.
+// True when it was ended there; false when it ended by itself first. kernel32 lies at the same address in every
+// process, so the function's address here is its address there. The breakpoint goes in at the loader's own
+// breakpoint, once kernel32 is there. A call before the count-th runs its first instruction with the original
+// byte back in place, and the trap flag returns it to us to set the breakpoint again.
+bool KillAtCall(const std::string& exePath, const std::string& arguments, const char* function, int count) {
+  BYTE* const at = reinterpret_cast<BYTE*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), function));
+  std::string commandLine = "\"" + exePath + "\" " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
+                      nullptr, &startup, &info))
+    return false;
+  const ScopedHandle process(info.hProcess), thread(info.hThread);
+  auto poke = [&](BYTE value) {
+    return WriteProcessMemory(process.get(), at, &value, 1, nullptr) && FlushInstructionCache(process.get(), at, 1);
+  };
+  BYTE original = 0;
+  bool armed = false, killed = false;
+  DEBUG_EVENT event{};
+  CONTEXT context{};
+  context.ContextFlags = CONTEXT_CONTROL;
+  while (WaitForDebugEvent(&event, ui::kPatienceMs)) {
+    const EXCEPTION_RECORD& record = event.u.Exception.ExceptionRecord;
+    const ScopedHandle stopped(OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, event.dwThreadId));
+    DWORD answer = DBG_CONTINUE;
+    if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT) CloseHandle(event.u.CreateProcessInfo.hFile);
+    if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT) CloseHandle(event.u.LoadDll.hFile);
+    if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT && !killed) {
+      if (record.ExceptionCode == EXCEPTION_BREAKPOINT && !armed)
+        armed = ReadProcessMemory(process.get(), at, &original, 1, nullptr) && poke(0xCC);
+      else if (record.ExceptionAddress == at && --count == 0)
+        killed = TerminateProcess(process.get(), 1);
+      else if (record.ExceptionAddress == at && GetThreadContext(stopped.get(), &context) && poke(original)) {
+        context.Eip = reinterpret_cast<DWORD>(at);
+        context.EFlags |= 0x100;  // the trap flag
+        SetThreadContext(stopped.get(), &context);
+      } else if (record.ExceptionCode == EXCEPTION_SINGLE_STEP)
+        poke(0xCC);
+      else if (record.ExceptionCode != EXCEPTION_BREAKPOINT)
+        answer = DBG_EXCEPTION_NOT_HANDLED;
+    }
+    ContinueDebugEvent(event.dwProcessId, event.dwThreadId, answer);
+    if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
+      return WaitForSingleObject(process.get(), ui::kPatienceMs) == WAIT_OBJECT_0 && killed;
+  }
+  TerminateProcess(process.get(), 1);
+  return false;
+}
+
+// An update killed on entry to twenty calls of WriteFile spread over its writes, and once with the new library
+// whole beside the old one, on entry to the rename: every file is old or whole and new after each kill, and a
+// repair leaves nothing else beside them.
+TEST_F(Installer, AKilledUpdateLeavesEveryFileOldOrNew) {
+  Prepare({.name = "killed", .before = Before::earlierFiles, .host = {.compiler = false}});
+  int writes = 0;  // one per 4096 bytes
+  for (const InstalledItem& item : kItems) writes += (PayloadGet(item.block).size + 4095) / 4096;
+  for (int kill = -1; kill < 20; ++kill) {
+    ASSERT_TRUE(KillAtCall(fx::InstallerPath(), "/S", kill < 0 ? "MoveFileExA" : "WriteFile",
+                           kill < 0 ? 1 : 1 + kill * (writes - 1) / 19));
+    for (int i = 0; i < 9; ++i) {
+      const std::string bytes = fx::ReadBytes(root_ + kItems[i].target);
+      EXPECT_TRUE(bytes == earlier_[i] || bytes == BlockOf(kItems[i].block)) << kill << ": " << kItems[i].target;
+    }
+    EXPECT_TRUE(kill >= 0 || fx::ReadBytes(root_ + kItems[0].target + kPart) == BlockOf(kItems[0].block));
+  }
+  const Row repair = {.name = "repair", .host = {.compiler = false}, .switches = "/S", .folders = 0};
+  ASSERT_TRUE(fx::WriteRecord("1007", "13.09.2007"));
+  Expect(repair, DriveSilently(repair));
 }
 }  // namespace
