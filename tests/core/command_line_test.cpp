@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "installer/command_line.h"
 
 TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
@@ -14,7 +16,8 @@ TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
                         Case{"/S /D=C:\\Program Files\\PureBasic  ", true, "C:\\Program Files\\PureBasic\\", ""},
                         Case{"/d=c:/pb/", false, "c:\\pb\\", ""}, Case{"\"/D=D:\\a b\"", false, "D:\\a b\\", ""},
                         Case{"/D=C:", false, "C:\\", ""},
-                        Case{"/D=\\\\server\\share", false, "\\\\server\\share\\", ""}}) {
+                        Case{"/D=\\\\server\\share", false, "\\\\server\\share\\", ""},
+                        Case{"/D=C:\\PB 4.10\\v.1 x", false, "C:\\PB 4.10\\v.1 x\\", ""}}) {
     SCOPED_TRACE(c.arguments);
     const CommandLine line = ParseCommandLine(c.arguments);
     EXPECT_TRUE(line.anySwitch && !line.usageError && !line.help);
@@ -28,10 +31,18 @@ TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
 
 TEST(CommandLine, UnknownSwitchesEmptyValuesAndUnusableFoldersAreUsageErrors) {
   for (const char* arguments : {"/X", "/S /Silent", "setup", "/LOG=", "/D=", "/D=   ", "/D=PureBasic",
-                                "/D=\\PureBasic", "/D=1:\\PureBasic", "\"/D=C:\\x\" /S", "/D=C:\\a|b"}) {
+                                "/D=\\PureBasic", "/D=1:\\PureBasic", "\"/D=C:\\x\" /S", "/D=C:\\a|b",
+                                // A switch after a blank leaves a folder name ending in that blank.
+                                "/D=C:\\PB /S", "/D=C:\\PB /log=C:\\a.log", "/D=C:\\PB\\ /D=C:\\x", "/D=C:\\PB /?",
+                                "/D=C:\\PB \\x", "/D=C:\\PB.", "/D=C:\\PB\\..\\x", "/D=C:\\a:b", "/D=\\\\s\\c:", "/D=C:\\a\tb"}) {
     SCOPED_TRACE(arguments);
     EXPECT_TRUE(ParseCommandLine(arguments).usageError);
   }
-  // The log file still receives the usage text when the bad switch comes first.
-  EXPECT_STREQ(ParseCommandLine("/X /LOG=a.log").logPath.c_str(), "a.log");
+  // The log file still receives the usage text, unless a word without "/" right after /LOG= may be the rest of an
+  // unquoted path with blanks: no file is named after its first part.
+  for (const auto& [arguments, logPath] : {std::pair{"/X /LOG=a.log", "a.log"}, {"/LOG=a.log /X", "a.log"},
+                                           {"/S /LOG=C:\\My Logs\\a.log", ""}}) {
+    EXPECT_TRUE(ParseCommandLine(arguments).usageError);
+    EXPECT_STREQ(ParseCommandLine(arguments).logPath.c_str(), logPath) << arguments;
+  }
 }

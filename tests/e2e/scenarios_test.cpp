@@ -26,6 +26,7 @@ const char kRefusedNewerDate[] = "Das Setupdatum ist jünger als das der bereits
 const char kUsage[] = "Aufruf: Velkor400_Setup.exe [/S] [/LOG=Datei] [/D=Ordner]";
 const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
                            "Installation unvollständig ausgeführt.";
+const char kRecordNotWritten[] = "Der Installationseintrag in der Registry konnte nicht geschrieben werden.";
 
 std::string BlockOf(PayloadId id) {
   const PayloadBlock block = PayloadGet(id);
@@ -37,7 +38,8 @@ bool IsEnabledOption(HWND control) {
          IsWindowEnabled(control);
 }
 
-enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile };
+enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile, relativeAssociation, recordDenied,
+                    console };
 
 struct Row {
   const char* name;
@@ -61,6 +63,8 @@ struct Row {
   int folders = 3;
   bool installs = true;
   DWORD exitCode = 0;
+  // An interactive run started with /LOG=: the whole log file it leaves.
+  const char* logged = nullptr;
 };
 
 struct Outcome {
@@ -76,6 +80,23 @@ struct Outcome {
 
 bool Contains(const std::vector<std::string>& texts, const char* text) {
   return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// The lines of this program's console up to its cursor, without trailing blanks, in code page 1252.
+std::vector<std::string> ConsoleLines() {
+  const ScopedHandle console(CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  std::vector<std::string> lines;
+  for (SHORT y = 0; GetConsoleScreenBufferInfo(console.get(), &info) && y <= info.dwCursorPosition.Y; ++y) {
+    wchar_t wide[256];
+    char line[256];
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(console.get(), wide, std::min<DWORD>(info.dwSize.X, 256), {0, y}, &read);
+    const std::string text(line, WideCharToMultiByte(1252, 0, wide, read, line, sizeof line, nullptr, nullptr));
+    lines.push_back(text.substr(0, text.find_last_not_of(' ') + 1));
+  }
+  return lines;
 }
 
 class Installer : public ::testing::Test {
@@ -123,6 +144,19 @@ void Installer::Prepare(const Row& row) {
               (fx::MakeFolders(root_ + "download\\examples\\QZLibs") && fx::WriteBytes(Stranger(), "9999\r\n01.01.2099\r\n")));
   ASSERT_TRUE(!row.record || fx::WriteRecord(std::string(row.record, 4), row.record + 5));
   SetEnvironmentVariableA("VELKOR_STANDIN", row.compiler);
+  // A registered command line without a drive, run from a download folder; a volatile key, which can hold no
+  // lasting key such as the record's; a console of the driver's own, set to code page 850, which the installer
+  // reaches by attaching to it, as when started from a console window without a redirection.
+  ASSERT_TRUE(row.before != Before::relativeAssociation ||
+              (fx::MakeFolders(root_ + "download") &&
+               fx::PutValue(HKEY_CLASSES_ROOT, "Applications\\PureBasic.exe\\shell\\open\\command", "", REG_SZ,
+                            std::string("PureBasic\\PureBasic.exe \"%1\"") + '\0')));
+  ScopedKey volatileKey;
+  ASSERT_TRUE(row.before != Before::recordDenied ||
+              RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Dorvanix", 0, nullptr, REG_OPTION_VOLATILE, KEY_READ,
+                              nullptr, volatileKey.Receive(), nullptr) == ERROR_SUCCESS);
+  ASSERT_TRUE(row.before != Before::console || (FreeConsole(), AllocConsole() && SetConsoleOutputCP(850) &&
+                                                  SetStdHandle(STD_OUTPUT_HANDLE, nullptr)));
   if (row.before == Before::lockedLibrary) {
     locked_ = root_ + kItems[0].target;
     ASSERT_TRUE(fx::WriteBytes(locked_, "old library"));
@@ -147,7 +181,8 @@ bool Installer::ChooseFolder(const Row& row, DWORD processId, Outcome* out) {
 
 Outcome Installer::Drive(const Row& row, const std::string& installer) {
   Outcome out;
-  const ui::Process run = ui::Start(installer, "", row.before == Before::noHostStrangerFile ? root_ + "download" : "");
+  const ui::Process run = ui::Start(installer, row.logged ? "/LOG=" + LogFile() : "",
+                                    row.before == Before::noHostStrangerFile ? root_ + "download" : "");
   auto failed = [&](const char* step) {
     out.failedStep = step;
     ui::Kill(run);
@@ -188,8 +223,9 @@ Outcome Installer::DriveSilently(const Row& row) {
   Outcome out;
   std::string switches = row.switches;
   if (const size_t host = switches.find('%'); host != std::string::npos) switches.replace(host, 1, root_);
+  const bool fromDownload = row.before == Before::noHostStrangerFile || row.before == Before::relativeAssociation;
   const ui::Process run = ui::Start(fx::InstallerPath(), "/LOG=" + LogFile() + " " + switches,
-                                    row.before == Before::noHostStrangerFile ? root_ + "download" : "");
+                                    fromDownload ? root_ + "download" : "");
   bool shown = false;
   ui::WaitUntil([&] { return (shown = shown || !ui::TopWindows(run.id, nullptr, nullptr, false).empty()) ||
                              !ui::Running(run); });
@@ -203,6 +239,10 @@ Outcome Installer::DriveSilently(const Row& row) {
   for (size_t at; (at = message.find("\r\n")) != std::string::npos;) message.replace(at, 2, "\r");
   out.box.text = message;
   out.dialogTexts = {message, message.substr(0, message.find('\r'))};
+  if (row.before == Before::console) {
+    out.dialogTexts = ConsoleLines();
+    FreeConsole();
+  }
   return out;
 }
 
@@ -215,14 +255,16 @@ void Installer::Expect(const Row& row, const Outcome& outcome) {
   if (row.refusal) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.refusal)); }
   if (row.option && !row.refusal && !row.switches) { EXPECT_TRUE(outcome.proposed) << "not proposed: " << root_; }
   if (row.box && !row.switches) { EXPECT_EQ(outcome.box.title, row.box); }
-  if (row.installs) { EXPECT_EQ(outcome.box.text, row.box ? kNoHostText : ""); }
+  const bool recorded = row.installs && row.before != Before::recordDenied;
+  if (row.installs) { EXPECT_EQ(outcome.box.text, row.box ? kNoHostText : recorded ? "" : kRecordNotWritten); }
+  if (row.logged) { EXPECT_EQ(fx::ReadBytes(LogFile()), row.logged); }
   EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : "");
   for (int i = 0; i < 9 && row.installs; ++i)
     EXPECT_EQ(fx::ReadBytes(root_ + kItems[i].target) == BlockOf(kItems[i].block), !(row.failed >> i & 1))
         << kItems[i].target;
   if (!row.installs) { EXPECT_FALSE(fx::Exists(root_ + "Examples") || fx::Exists(root_ + "Help")); }
-  EXPECT_EQ(fx::RecordValue("Version"), row.installs ? "1007" : row.record ? std::string(row.record, 4) : "");
-  EXPECT_EQ(fx::RecordValue("Date"), row.installs ? "13.09.2007" : row.record ? row.record + 5 : "");
+  EXPECT_EQ(fx::RecordValue("Version"), recorded ? "1007" : row.record ? std::string(row.record, 4) : "");
+  EXPECT_EQ(fx::RecordValue("Date"), recorded ? "13.09.2007" : row.record ? row.record + 5 : "");
   EXPECT_TRUE(ui::WaitUntil([&] { return fx::Restarts() == (row.installs ? 1 : 0); }));
   // The compiler is asked for its version hidden, its output on a pipe, and has ended when the installer has.
   const std::string calls = fx::ReadBytes(root_ + "Compilers\\called.txt");
@@ -270,6 +312,19 @@ const Row kRows[] = {
     {.name = "SilentWithoutHost", .before = Before::noHostStrangerFile, .switches = "/S", .shows = kUsage,
      .installs = false, .exitCode = 3},
     {.name = "SilentUnknownSwitch", .switches = "/S /X", .shows = kUsage, .installs = false, .exitCode = 3},
+    // Deployment: a registered folder that is not absolute is no target; a record that cannot be written is an
+    // error; the help reads right on any console; a logged interactive run says what it showed and that it ended.
+    {.name = "SilentRelativeRegisteredFolder", .before = Before::relativeAssociation, .switches = "/S",
+     .shows = kUsage, .installs = false, .exitCode = 3},
+    {.name = "SilentRecordDenied", .before = Before::recordDenied, .switches = "/S", .exitCode = 2},
+    {.name = "HelpOnACodePage850Console", .before = Before::console, .switches = "/?",
+     .shows = "Rückgabewerte (mit Schaltern):", .installs = false},
+    {.name = "LoggedDialogCancelled", .option = nullptr, .installs = false, .exitCode = 1,
+     .logged = "Installation abgebrochen.\r\n"},
+    {.name = "LoggedRefusal", .record = "1008 01.01.2000", .refusal = kRefusedOlderSetup, .installs = false,
+     .exitCode = 1,
+     .logged = "Die Setupversion ist älter als eine bereits installierte Version.\r\n\r\nDer Vorgang wird "
+               "abgebrochen.\r\n\r\nInstallation abgebrochen.\r\n"},
 };
 INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -15,6 +15,16 @@ HANDLE WINAPI OpenedTooEarly(DWORD, BOOL, LPCSTR) {
   return nullptr;
 }
 
+// A marker that another account holds (a deployment running as SYSTEM, a higher integrity level).
+HANDLE WINAPI OpenDenied(DWORD, BOOL, LPCSTR) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return nullptr;
+}
+HANDLE WINAPI CreateDenied(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return nullptr;
+}
+
 }  // namespace
 
 TEST(SingleInstance, ACopyThatLosesTheRaceForTheMarkerYields) {
@@ -29,4 +39,19 @@ TEST(SingleInstance, ACopyThatLosesTheRaceForTheMarkerYields) {
   Redirect(slot, openMutex);
   EXPECT_FALSE(claimed);
   EXPECT_TRUE(claimedAlone);
+}
+
+TEST(SingleInstance, AMarkerThisAccountMayNotOpenOrCreateCountsAsAnotherCopy) {
+  void** const open = ImportSlot("OpenMutexA");
+  void** const create = ImportSlot("CreateMutexA");
+  ASSERT_TRUE(open && create);
+  void* const openMutex = Redirect(open, reinterpret_cast<void*>(&OpenDenied));
+  const bool claimedOpenDenied = ClaimSingleInstance("Velkor denied", false);
+  Redirect(open, reinterpret_cast<void*>(&OpenedTooEarly));
+  void* const createMutex = Redirect(create, reinterpret_cast<void*>(&CreateDenied));
+  const bool claimedCreateDenied = ClaimSingleInstance("Velkor denied", false);
+  Redirect(create, createMutex);
+  Redirect(open, openMutex);
+  EXPECT_FALSE(claimedOpenDenied);
+  EXPECT_FALSE(claimedCreateDenied);
 }
