@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "installer/command_line.h"
 
 TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
@@ -33,16 +31,13 @@ TEST(CommandLine, UnknownSwitchesEmptyValuesAndUnusableFoldersAreUsageErrors) {
   for (const char* arguments : {"/X", "/S /Silent", "setup", "/LOG=", "/D=", "/D=   ", "/D=PureBasic",
                                 "/D=\\PureBasic", "/D=1:\\PureBasic", "\"/D=C:\\x\" /S", "/D=C:\\a|b",
                                 // A switch after a blank leaves a folder name ending in that blank.
-                                "/D=C:\\PB /S", "/D=C:\\PB /log=C:\\a.log", "/D=C:\\PB\\ /D=C:\\x", "/D=C:\\PB /?",
+                                "/D=C:\\PB /S", "/D=C:\\PB /log=C:\\a.log", "/D=C:\\PB\\ /D=C:\\x",
                                 "/D=C:\\PB \\x", "/D=C:\\PB.", "/D=C:\\PB\\..\\x", "/D=C:\\a:b", "/D=\\\\s\\c:", "/D=C:\\a\tb"}) {
     SCOPED_TRACE(arguments);
     EXPECT_TRUE(ParseCommandLine(arguments).usageError);
   }
-  // The log file still receives the usage text, unless a word without "/" right after /LOG= may be the rest of an
-  // unquoted path with blanks: no file is named after its first part.
-  for (const auto& [arguments, logPath] : {std::pair{"/X /LOG=a.log", "a.log"}, {"/LOG=a.log /X", "a.log"},
-                                           {"/S /LOG=C:\\My Logs\\a.log", ""}}) {
-    EXPECT_TRUE(ParseCommandLine(arguments).usageError);
-    EXPECT_STREQ(ParseCommandLine(arguments).logPath.c_str(), logPath) << arguments;
-  }
+  // The log file still receives the usage text when the bad switch comes first; but no file is named after the
+  // start of an unquoted path with blanks.
+  EXPECT_STREQ(ParseCommandLine("/X /LOG=a.log").logPath.c_str(), "a.log");
+  EXPECT_STREQ(ParseCommandLine("/S /LOG=C:\\My Logs\\a.log").logPath.c_str(), "");
 }
