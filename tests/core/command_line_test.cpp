@@ -30,9 +30,10 @@ TEST(CommandLine, SwitchesAreReadInAnyCaseAndTheFolderTakesTheRestOfTheLine) {
 TEST(CommandLine, UnknownSwitchesEmptyValuesAndUnusableFoldersAreUsageErrors) {
   for (const char* arguments : {"/X", "/S /Silent", "setup", "/LOG=", "/D=", "/D=   ", "/D=PureBasic",
                                 "/D=\\PureBasic", "/D=1:\\PureBasic", "\"/D=C:\\x\" /S", "/D=C:\\a|b",
-                                // A switch after a blank leaves a folder name ending in that blank.
-                                "/D=C:\\PB /S", "/D=C:\\PB /log=C:\\a.log", "/D=C:\\PB\\ /D=C:\\x",
-                                "/D=C:\\PB \\x", "/D=C:\\PB.", "/D=C:\\PB\\..\\x", "/D=C:\\a:b", "/D=\\\\s\\c:", "/D=C:\\a\tb"}) {
+                                // Names ending in a blank (as a switch after a blank leaves) or a dot, a colon
+                                // after the drive, a control character.
+                                "/D=C:\\PB /S", "/D=C:\\PB /log=C:\\a.log", "/D=C:\\PB\\ /D=C:\\x", "/D=C:\\PB \\x",
+                                "/D=C:\\PB.", "/D=C:\\PB\\..\\x", "/D=C:\\a:b", "/D=\\\\s\\c:", "/D=C:\\a\tb"}) {
     SCOPED_TRACE(arguments);
     EXPECT_TRUE(ParseCommandLine(arguments).usageError);
   }
