@@ -5,8 +5,8 @@ const char kUsageText[] =
     "\r\n"
     "/S\t\tohne Fenster und ohne Meldungen installieren\r\n"
     "/LOG=Datei\tdas Protokoll der Installation auch in diese Datei schreiben\r\n"
-    "/D=Ordner\tder PureBasic-Ordner; als letzter Schalter, bis zum Zeilenende,\r\n"
-    "\t\tmit Leerzeichen und ohne Anführungszeichen\r\n"
+    "/D=Ordner\tder PureBasic-Ordner; muss der letzte Schalter sein: er reicht bis\r\n"
+    "\t\tzum Zeilenende, mit Leerzeichen und ohne Anführungszeichen\r\n"
     "/?\t\tdiese Hilfe\r\n"
     "\r\n"
     "Rückgabewerte (mit Schaltern):\r\n"
@@ -27,10 +27,14 @@ bool StartsWithSwitch(TextView text, int position, const char* name) {
 
 // A drive root ("C:" or "C:\...") or a network path ("\\server\..."): a relative folder would depend on the
 // directory the installer happens to be started from. A character that no Windows path holds (a stray quote of a
-// quoted switch followed by more arguments) makes the folder unusable too.
+// quoted switch followed by more arguments), a ":" after the drive, or a name ending in a blank or a dot (which
+// Windows drops) makes the folder unusable too; so does a switch after a blank, which leaves "...PB \LOG=...".
 bool IsUsableFolder(TextView folder) {
-  for (int i = 0; i < folder.length(); ++i)
-    if (TextFind("\"<>|*?", TextChar(folder.at(i))) > 0) return false;
+  for (int i = 0; i < folder.length(); ++i) {
+    const unsigned char c = folder.at(i);
+    if (c < ' ' || TextFind("\"<>|*?", TextChar(c)) > 0 || (c == ':' && i != 1)) return false;
+    if (c == '\\' && i > 0 && (folder.at(i - 1) == ' ' || folder.at(i - 1) == '.')) return false;
+  }
   const unsigned char first = TextUpper(TextLeft(folder, 1)).at(0);
   if (first >= 'A' && first <= 'Z' && folder.at(1) == ':') return folder.length() == 2 || folder.at(2) == '\\';
   return folder.length() > 2 && folder.at(0) == '\\' && folder.at(1) == '\\';
@@ -65,7 +69,8 @@ Text NextToken(TextView text, int& position) {
   return token;
 }
 
-void ApplySwitch(CommandLine& line, TextView token) {
+// False for anything that is no switch of ours.
+bool ApplySwitch(CommandLine& line, TextView token) {
   const Text name = TextUpper(token);
   if (name == "/S") {
     line.silent = true;
@@ -74,8 +79,9 @@ void ApplySwitch(CommandLine& line, TextView token) {
   } else if (TextLeft(name, 5) == "/LOG=" && token.length() > 5) {
     line.logPath = TextMid(token, 6, token.length());
   } else {
-    line.usageError = true;
+    return false;
   }
+  return true;
 }
 
 }  // namespace
@@ -83,6 +89,7 @@ void ApplySwitch(CommandLine& line, TextView token) {
 CommandLine ParseCommandLine(TextView arguments) {
   CommandLine line;
   int position = 0;
+  bool afterLog = false;
   while (true) {
     while (position < arguments.length() && IsBlank(arguments.at(position))) ++position;
     if (position >= arguments.length()) break;
@@ -94,7 +101,13 @@ CommandLine ParseCommandLine(TextView arguments) {
       if (!IsUsableFolder(line.folder)) line.usageError = true;
       break;
     }
-    ApplySwitch(line, NextToken(arguments, position));
+    const Text token = NextToken(arguments, position);
+    if (!ApplySwitch(line, token)) {
+      line.usageError = true;
+      // A word right after /LOG= may be the rest of an unquoted path with blanks: no file is named after its start.
+      if (afterLog && token.at(0) != '/') line.logPath = Text();
+    }
+    afterLog = TextUpper(TextLeft(token, 5)) == "/LOG=";
   }
   return line;
 }

@@ -21,6 +21,11 @@ inline constexpr char kNoHostText[] =
 inline constexpr char kHostFolderLibraries[] = "PureLibraries";
 inline constexpr char kHostFolderUserLibraries[] = "PureLibraries\\UserLibraries";
 
+// Log file only: an installation that was cancelled, a record that could not be written.
+inline constexpr char kCancelledText[] = "Installation abgebrochen.";
+inline constexpr char kRecordNotWrittenText[] =
+    "Der Installationseintrag in der Registry konnte nicht geschrieben werden.";
+
 // Progress window.
 inline constexpr char kProgressTitle[] = "Fortschritt ...";
 inline constexpr char kFinishButton[] = "Fertig";

@@ -39,7 +39,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
                                       .noUninstall = kNoUninstall,
                                       .offerShortcut = kOfferShortcut,
                                       .stayOnTop = kStayOnTop});
-  if (!DialogResultInstalls(run.dialogResult) || !SelectInstallRoot(run)) EndRun(run, kExitNotInstalled);
+  if (!DialogResultInstalls(run.dialogResult) || !SelectInstallRoot(run)) EndCancelled(run);
   CheckHost(run);
   RunInstallation(run);
   if (WindowExists(kBackgroundWindow)) WindowClose(kBackgroundWindow);

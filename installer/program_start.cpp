@@ -18,6 +18,8 @@ extern "C" int atexit(void (*)()) { return 0; }
 // The linker's default entry for a GUI program.
 extern "C" void WinMainCRTStartup() {
   __main();
-  char* arguments = const_cast<char*>(CommandLineArguments(GetCommandLineA()));
+  char program[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  char* arguments = const_cast<char*>(CommandLineArguments(GetCommandLineA(), program));
   ExitProcess(WinMain(GetModuleHandleA(nullptr), nullptr, arguments, SW_SHOWDEFAULT));
 }

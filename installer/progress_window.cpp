@@ -6,6 +6,7 @@
 #include "installer/installed_version.h"
 #include "installer/installer_texts.h"
 #include "installer/payload_extraction.h"
+#include "installer/run_report.h"
 #include "installer/unattended_run.h"
 #include "platform/files.h"
 #include "platform/pause.h"
@@ -55,7 +56,12 @@ void InstallAndRecord(RunState& run) {
   InstallLogStart(run);
   ExtractPayload(run);
   InstallLogAppendVerdict(run);
-  if (WriteInstallationRecord(run)) DeleteLegacyVersionFile(run);
+  if (WriteInstallationRecord(run)) {
+    DeleteLegacyVersionFile(run);
+  } else {
+    run.recordFailed = true;
+    NoteMessage(run, kRecordNotWrittenText);
+  }
   InstallLogAppendRestartAttempt(run);
   ShowProgress(run, kPauseBeforeRestart);
   RequestCompilerRestart();

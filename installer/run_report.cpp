@@ -37,7 +37,9 @@ Text LogFileText(const RunState& run) {
   return text;
 }
 
-int InstallOutcome(const RunState& run) { return run.errorFlag ? kExitWithErrors : kExitInstalled; }
+int InstallOutcome(const RunState& run) {
+  return run.errorFlag || run.recordFailed ? kExitWithErrors : kExitInstalled;
+}
 
 int ReportedExitCode(const CommandLine& line, int outcome, bool logWritten) {
   if (!line.anySwitch) return kExitInstalled;

@@ -15,7 +15,7 @@ UnattendedAction ChooseUnattendedAction(const RunState& run);
 void NoteMessage(RunState& run, TextView text);
 // The noted messages, then the install log, every line ending with CR LF.
 Text LogFileText(const RunState& run);
-// 0 when every item was written, else 2.
+// 0 when every item and the installation record were written, else 2.
 int InstallOutcome(const RunState& run);
 // Without switches every way out ends with 0; a log file that could not be written turns 0 into 2.
 int ReportedExitCode(const CommandLine& line, int outcome, bool logWritten);

@@ -20,6 +20,7 @@ struct RunState {
   int32_t dialogResult = 0;
   Text chosenPath;
   bool errorFlag = false;
+  bool recordFailed = false;  // the installation record could not be written
   int32_t byteCounter = 0;
   Text installLog;
   bool finishedFlag = false;

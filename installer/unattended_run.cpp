@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "installer/installer_texts.h"
 #include "installer/main_sequence.h"
 #include "installer/progress_window.h"
 #include "installer/release_constants.h"
@@ -9,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/scoped_resources.h"
 #include "platform/window_services.h"
+#include "registry/lookup_rules.h"
 
 namespace {
 
@@ -42,9 +44,11 @@ bool WriteTo(HANDLE output, TextView text) {
 bool WriteToConsole(TextView text) {
   const HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
   if (given && given != INVALID_HANDLE_VALUE && WriteTo(given, text)) return true;
-  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
-  const ScopedHandle console(
-      CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Already attached will do: Wine attaches a program to the console of the program that started it.
+  if (!AttachConsole(ATTACH_PARENT_PROCESS) && GetLastError() != ERROR_ACCESS_DENIED) return false;
+  // Read access too: without it the console mode cannot be read, and the text would go out as raw bytes.
+  const ScopedHandle console(CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return console && WriteTo(console.get(), text);
 }
 
@@ -72,13 +76,22 @@ void EndWithUsage(RunState& run) {
   EndRun(run, kExitBadCommandLine);
 }
 
+void EndCancelled(RunState& run) {
+  // The dialog showed the assessment's refusal when it offered nothing.
+  const UnattendedAction action = ChooseUnattendedAction(run);
+  if (!action.dialogResult) NoteMessage(run, action.refusal);
+  NoteMessage(run, kCancelledText);
+  EndRun(run, kExitNotInstalled);
+}
+
 void EndWithHelp(const RunState& run) {
   ShowUsage(run);
   ProgramEnd(0);
 }
 
 void RunSilently(RunState& run) {
-  if (run.installRoot.empty()) EndWithUsage(run);
+  // A registered folder that is not absolute would put the library below the current folder.
+  if (!IsAbsoluteDirectory(run.installRoot)) EndWithUsage(run);
   const UnattendedAction action = ChooseUnattendedAction(run);
   if (!action.dialogResult) {
     NoteMessage(run, action.refusal);

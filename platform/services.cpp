@@ -10,6 +10,8 @@ HICON gLayerIcon = nullptr;
 HCURSOR gLayerArrow = nullptr;
 
 void ServicesStart() {
+  // No system error box (no disk in a drive) may wait for a person: such failures reach the caller as errors.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   InitCommonControls();
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);

@@ -18,6 +18,7 @@ constexpr int kEventActivated = 13104;
 constexpr LRESULT kCallbackContinue = (LRESULT)0xE0E0E0E1;
 using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Starts the services; from here on no system error box (no disk in a drive) waits for a person.
 void ServicesStart();
 // Releases everything still open and ends the process with this exit code.
 [[noreturn]] void ProgramEnd(UINT exitCode = 0);

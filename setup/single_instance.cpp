@@ -29,7 +29,10 @@ void EnsureSingleInstance(TextView guardName) {
 
 bool ClaimSingleInstance(TextView guardName, bool activateRunning) {
   const InstanceMarker marker = InstanceMarkerFor(guardName, PlatformId());
-  if (ScopedHandle running{OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())}) {
+  // A marker this account may not open belongs to a copy running under another account or at a higher integrity
+  // level: it is running all the same.
+  if (ScopedHandle running{OpenMutexA(MUTEX_ALL_ACCESS, TRUE, marker.mutexName.c_str())};
+      running || GetLastError() == ERROR_ACCESS_DENIED) {
     running.Reset();
     return YieldToRunningInstance(marker, guardName, activateRunning);
   }
@@ -37,8 +40,9 @@ bool ClaimSingleInstance(TextView guardName, bool activateRunning) {
   inheritable.nLength = sizeof inheritable;
   inheritable.bInheritHandle = TRUE;
   ScopedHandle own(CreateMutexA(&inheritable, TRUE, marker.mutexName.c_str()));
-  // A copy started at the same moment may have created it between the open above and this creation.
-  if (own && GetLastError() == ERROR_ALREADY_EXISTS) {
+  // A copy started at the same moment may have created it between the open above and this creation, or, for
+  // another account, the creation is denied.
+  if (own ? GetLastError() == ERROR_ALREADY_EXISTS : GetLastError() == ERROR_ACCESS_DENIED) {
     own.Reset();
     return YieldToRunningInstance(marker, guardName, activateRunning);
   }

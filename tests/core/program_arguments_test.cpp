@@ -5,6 +5,7 @@
 #include "installer/program_arguments.h"
 
 TEST(CommandLineArguments, SkipTheProgramNameAndTheBlanksAfterIt) {
+  const char* const program = "C:\\Program Files\\Tools\\Setup.exe";
   const struct {
     const char* line;
     const char* arguments;
@@ -19,6 +20,10 @@ TEST(CommandLineArguments, SkipTheProgramNameAndTheBlanksAfterIt) {
       {"  /S", "/S"},
       {"", ""},
       {"C:\\D\xE4ten\\Setup.exe \xC4nderung", "\xC4nderung"},
+      // The program's own path unquoted, as some launchers pass it, in any letter case.
+      {"C:\\Program Files\\Tools\\Setup.exe", ""},
+      {"c:\\program files\\tools\\SETUP.EXE  /S", "/S"},
+      {"C:\\Program Files\\Tools\\Setup.exe.old /S", "Files\\Tools\\Setup.exe.old /S"},
   };
-  for (const auto& c : cases) EXPECT_EQ(std::string(CommandLineArguments(c.line)), c.arguments) << c.line;
+  for (const auto& c : cases) EXPECT_EQ(std::string(CommandLineArguments(c.line, program)), c.arguments) << c.line;
 }

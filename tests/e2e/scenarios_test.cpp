@@ -28,6 +28,7 @@ const char kUsage[] = "Aufruf: Velkor400_Setup.exe [/S] [/LOG=Datei] [/D=Ordner]
 const char kPart[] = ".velkor~";
 const char kNoHostText[] = "Im angegebenen Pfad befindet sich keine PureBasic.exe.\rMöglicherweise wird die "
                            "Installation unvollständig ausgeführt.";
+const char kRecordNotWritten[] = "Der Installationseintrag in der Registry konnte nicht geschrieben werden.";
 
 std::string BlockOf(PayloadId id) {
   const PayloadBlock block = PayloadGet(id);
@@ -39,7 +40,8 @@ bool IsEnabledOption(HWND control) {
          IsWindowEnabled(control);
 }
 
-enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile,
+enum class Before { plain, fullDisk, lockedLibrary, unquoted, noHostStrangerFile, relativeAssociation, recordDenied,
+                    console,
                     // an earlier version's nine files, and what stands in the way of replacing them
                     earlierFiles, updateFullDisk, heldLibrary, readOnlyLibrary };
 
@@ -65,6 +67,8 @@ struct Row {
   int folders = 3;
   bool installs = true;
   DWORD exitCode = 0;
+  // An interactive run started with /LOG=: the whole log file it leaves.
+  const char* logged = nullptr;
 };
 
 struct Outcome {
@@ -134,6 +138,16 @@ void Installer::Prepare(const Row& row) {
               (fx::MakeFolders(root_ + "download\\examples\\QZLibs") && fx::WriteBytes(Stranger(), "9999\r\n01.01.2099\r\n")));
   ASSERT_TRUE(!row.record || fx::WriteRecord(std::string(row.record, 4), row.record + 5));
   SetEnvironmentVariableA("VELKOR_STANDIN", row.compiler);
+  // A registered folder that is not absolute ("C:velkor-...\", relative to the current folder of drive C:, which
+  // for a program started elsewhere is C:\, so a run that took it would write where the row looks); a volatile key,
+  // which can hold no lasting key such as the record's; a console of the driver's own, set to code page 850, which
+  // the installer reaches by attaching to it, as when started from a console window without a redirection.
+  ASSERT_TRUE(row.before != Before::relativeAssociation || fx::Associate("C:" + root_.substr(3)));
+  ScopedKey volatileKey;
+  ASSERT_TRUE(row.before != Before::recordDenied || RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Dorvanix", 0, nullptr,
+              REG_OPTION_VOLATILE, KEY_READ, nullptr, volatileKey.Receive(), nullptr) == ERROR_SUCCESS);
+  ASSERT_TRUE(row.before != Before::console || (FreeConsole(), AllocConsole() && SetConsoleOutputCP(850) &&
+                                                  SetStdHandle(STD_OUTPUT_HANDLE, nullptr)));
   if (row.before == Before::lockedLibrary) {
     locked_ = root_ + kItems[0].target;
     ASSERT_TRUE(fx::WriteBytes(locked_, earlier_[0] = "old library"));
@@ -165,7 +179,8 @@ bool Installer::ChooseFolder(const Row& row, DWORD processId, Outcome* out) {
 
 Outcome Installer::Drive(const Row& row, const std::string& installer) {
   Outcome out;
-  const ui::Process run = ui::Start(installer, "", row.before == Before::noHostStrangerFile ? root_ + "download" : "");
+  const ui::Process run = ui::Start(installer, row.logged ? "/LOG=" + LogFile() : "",
+                                    row.before == Before::noHostStrangerFile ? root_ + "download" : "");
   auto failed = [&](const char* step) {
     out.failedStep = step;
     ui::Kill(run);
@@ -221,6 +236,14 @@ Outcome Installer::DriveSilently(const Row& row) {
   for (size_t at; (at = message.find("\r\n")) != std::string::npos;) message.replace(at, 2, "\r");
   out.box.text = message;
   out.dialogTexts = {message, message.substr(0, message.find('\r'))};
+  if (row.before == Before::console) {
+    // The help on a console: the umlaut shows as itself, not as the console code page's reading of its byte.
+    std::wstring screen(4096, L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(GetStdHandle(STD_ERROR_HANDLE), screen.data(), 4096, {}, &read);
+    if (screen.find(L"Rückgabewerte (mit Schaltern):") == std::wstring::npos) out.failedStep = "the console's text";
+    FreeConsole();
+  }
   return out;
 }
 
@@ -234,15 +257,17 @@ void Installer::Expect(const Row& row, const Outcome& outcome) {
   if (row.refusal) { EXPECT_TRUE(Contains(outcome.dialogTexts, row.refusal)); }
   if (row.option && !row.refusal && !row.switches) { EXPECT_TRUE(outcome.proposed) << "not proposed: " << root_; }
   if (row.box && !row.switches) { EXPECT_EQ(outcome.box.title, row.box); }
-  if (row.installs) { EXPECT_EQ(outcome.box.text, row.box ? kNoHostText : ""); }
+  const bool recorded = row.installs && row.before != Before::recordDenied;
+  if (row.installs) { EXPECT_EQ(outcome.box.text, row.box ? kNoHostText : recorded ? "" : kRecordNotWritten); }
+  if (row.logged) { EXPECT_EQ(fx::ReadBytes(LogFile()), row.logged); }
   EXPECT_EQ(outcome.log, row.installs ? ExpectedLog(row.failed, row.folders) : "");
   for (int i = 0; i < 9 && row.installs; ++i)  // the target as it was or whole and new, and nothing beside it
     EXPECT_TRUE(fx::ReadBytes(root_ + kItems[i].target) ==
                     (row.failed >> i & 1 ? earlier_[i] : BlockOf(kItems[i].block)) &&
                 !fx::Exists(root_ + kItems[i].target + kPart)) << kItems[i].target;
   if (!row.installs) { EXPECT_FALSE(fx::Exists(root_ + "Examples") || fx::Exists(root_ + "Help")); }
-  EXPECT_EQ(fx::RecordValue("Version"), row.installs ? "1007" : row.record ? std::string(row.record, 4) : "");
-  EXPECT_EQ(fx::RecordValue("Date"), row.installs ? "13.09.2007" : row.record ? row.record + 5 : "");
+  EXPECT_EQ(fx::RecordValue("Version"), recorded ? "1007" : row.record ? std::string(row.record, 4) : "");
+  EXPECT_EQ(fx::RecordValue("Date"), recorded ? "13.09.2007" : row.record ? row.record + 5 : "");
   EXPECT_TRUE(ui::WaitUntil([&] { return fx::Restarts() == (row.installs ? 1 : 0); }));
   // The compiler is asked for its version hidden, its output on a pipe, and has ended when the installer has.
   const std::string calls = fx::ReadBytes(root_ + "Compilers\\called.txt");
@@ -298,6 +323,17 @@ const Row kRows[] = {
     {.name = "UpdateWithTheLibraryHeldOpen", .record = "1005 01.02.2007", .before = Before::heldLibrary,
      .option = kUpdate, .failed = 1, .folders = 0},
     {.name = "ReadOnlyLibrary", .before = Before::readOnlyLibrary, .failed = 1, .folders = 0},
+    // Deployment: a registered folder that is not absolute is no target; a record that cannot be written is an
+    // error; the help reads right on any console; a logged interactive run says what it showed and that it ended.
+    {.name = "SilentRelativeRegisteredFolder", .before = Before::relativeAssociation, .switches = "/S",
+     .shows = kUsage, .installs = false, .exitCode = 3},
+    {.name = "SilentRecordDenied", .before = Before::recordDenied, .switches = "/S", .exitCode = 2},
+    {.name = "HelpOnACodePage850Console", .before = Before::console, .switches = "/?", .installs = false},
+    {.name = "LoggedDialogCancelled", .option = nullptr, .installs = false, .exitCode = 1,
+     .logged = "Installation abgebrochen.\r\n"},
+    {.name = "LoggedRefusal", .record = "1008 01.01.2000", .refusal = kRefusedOlderSetup, .installs = false,
+     .exitCode = 1, .logged = "Die Setupversion ist älter als eine bereits installierte Version.\r\n\r\n"
+                              "Der Vorgang wird abgebrochen.\r\n\r\nInstallation abgebrochen.\r\n"},
 };
 INSTANTIATE_TEST_SUITE_P(Installer, Rows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -30,7 +30,10 @@ DWORD WINAPI Watchdog(void* done) {
 }  // namespace
 
 TEST(ProgressWindow, WithoutFertigTheRunInstallsAndEndsInsteadOfWaiting) {
+  SetErrorMode(0);  // GoogleTest sets its own
   ServicesStart();
+  // Nor does a system error box (no disk in a drive) wait for a person.
+  EXPECT_EQ(GetErrorMode(), UINT{SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX});
   fx::CleanRegistry();
   const std::string root = fx::FreshFolder("no-finish");
   ASSERT_TRUE(fx::MakeHost(root, {.compiler = false}));
