@@ -30,7 +30,7 @@ TEST(VersionAssessment, OffersWhatFitsThePair) {
     EXPECT_EQ(o.installAvailable, c.install) << c.installed << " " << c.date;
     EXPECT_EQ(o.updateAvailable, c.updateLabel != nullptr) << c.installed << " " << c.date;
     EXPECT_EQ(o.uninstallForcedUnavailable, !c.updateLabel) << c.installed << " " << c.date;
-    if (c.updateLabel) EXPECT_STREQ(o.updateLabel, c.updateLabel);
+    if (c.updateLabel) { EXPECT_STREQ(o.updateLabel, c.updateLabel); }
     EXPECT_STREQ(o.refusal, "");
   }
 }

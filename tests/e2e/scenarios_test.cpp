@@ -323,21 +323,32 @@ TEST_F(Installer, SilentRunIntoANewFolderWithSpaces) {
   EXPECT_EQ(DriveSilently({.name = "unlogged", .switches = "/S /LOG=%missing\\setup.log"}).exitCode, 2u);
 }
 
-// A silent copy started while another copy runs ends at once, without bringing that one forward.
-TEST_F(Installer, SilentCopyEndsAtOnceWhileAnotherRuns) {
+// A second copy brings forward a window titled with the product title, of whatever program; a silent copy started
+// while another runs ends at once without doing so. The installer's own windows carry other titles.
+TEST_F(Installer, SecondCopiesWhileAnotherRuns) {
   Prepare({.name = "first"});
   const ui::Process first = ui::Start(fx::InstallerPath());
   ASSERT_TRUE(ui::WaitTopWindow(first.id, nullptr, "SETUP", "Weiter"));
-  // A window of this program in front, which bringing the first copy forward would replace.
-  const HWND front = CreateWindowA("STATIC", "front", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
-                                   nullptr, nullptr);
-  ASSERT_TRUE(SetForegroundWindow(front) && ui::WaitUntil([&] { return GetForegroundWindow() == front; }));
+  auto open = [](const char* title) {
+    return CreateWindowA("STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
+  };
+  const HWND titled = open("PB-Library Velkor_400"), front = open("front");
+  // This thread takes the activation another program hands it.
+  auto foreground = [] {
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+    return GetForegroundWindow();
+  };
+  ASSERT_TRUE(SetForegroundWindow(front) && ui::WaitUntil([&] { return foreground() == front; }));
   const Outcome second = DriveSilently({.name = "second", .switches = "/S"});
   EXPECT_EQ(second.failedStep, "");
   EXPECT_EQ(second.exitCode, 4u);
-  EXPECT_EQ(GetForegroundWindow(), front);
-  DestroyWindow(front);
+  EXPECT_EQ(foreground(), front);
   EXPECT_FALSE(fx::Exists(LogFile()));
+  DWORD exitCode = 99;
+  EXPECT_TRUE(ui::WaitExit(ui::Start(fx::InstallerPath()), &exitCode));
+  EXPECT_TRUE(ui::WaitUntil([&] { return foreground() == titled; }));
+  DestroyWindow(titled);
+  DestroyWindow(front);
   ui::Kill(first);
 }
 
