@@ -62,6 +62,7 @@ struct Row {
   int folders = 3;
   bool installs = true;
   DWORD exitCode = 0;
+  friend void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 };
 
 struct Outcome {
