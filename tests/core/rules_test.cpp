@@ -5,6 +5,7 @@
 
 #include "host/banner_reduction.h"
 #include "host/compiler_path.h"
+#include "host/window_order.h"
 #include "platform/dates.h"
 #include "registry/lookup_rules.h"
 #include "setup/version_assessment.h"
@@ -14,43 +15,24 @@ const Text kMask("%dd.%mm.%yyyy");
 int32_t D(const char* text) { return DateParse(kMask, text); }
 }  // namespace
 
+// The pairs that no end-to-end row meets: no installed date, an installed date that does not exist (-1), a newer
+// setup version of the same date, a negative installed version.
 TEST(VersionAssessment, OffersWhatFitsThePair) {
   struct Case {
     int32_t installed;
     const char* date;
-    bool install, update;
-    const char* label;  // the update option's label, or the refusal
-    int width;
-    int32_t result;  // of the one selectable option; 0 when none is
+    bool install;
+    const char* updateLabel;  // null: no update offered
   };
-  const Case cases[] = {
-      {0, "13.09.2007", true, false, "", 0, 1},
-      {1007, "", true, false, "", 0, 1},
-      {1007, "13.09.2007", false, true, "reparieren (Setup-Version gleich der installierten)", 340, 3},
-      {1007, "12.09.2007", false, true, "aktualisieren (Zeitstempelunterschied)", 290, 4},
-      {1007, "31.04.2007", false, true, "aktualisieren (Zeitstempelunterschied)", 290, 4},  // Di = -1
-      {1006, "13.09.2007", false, true, "UpDate installieren", 0, 2},
-      {-5, "01.01.2000", false, true, "UpDate installieren", 0, 2},
-      {1007, "14.09.2007", false, false, kRefusalSameVersionNewerDate, 0, 0},
-      {1008, "01.01.2000", false, false, kRefusalOlderSetup, 0, 0},
-      {1006, "14.09.2007", false, false, kRefusalNewerVersionNewerDate, 0, 0},
-  };
-  for (const Case& c : cases) {
+  for (const Case& c : {Case{1007, "", true, nullptr}, {1007, "31.04.2007", false, kTimestampLabel},
+                        {1006, "13.09.2007", false, kUpdateLabel}, {-5, "01.01.2000", false, kUpdateLabel}}) {
     const VersionOutcome o = AssessInstalledVersion(1007, D("13.09.2007"), c.installed, D(c.date));
     EXPECT_EQ(o.installAvailable, c.install) << c.installed << " " << c.date;
-    EXPECT_EQ(o.updateAvailable, c.update) << c.installed << " " << c.date;
-    EXPECT_EQ(o.uninstallForcedUnavailable, !c.update) << c.installed << " " << c.date;
-    EXPECT_STREQ(c.update ? o.updateLabel : o.refusal, c.label);
-    EXPECT_STREQ(o.refusal, c.install || c.update ? "" : c.label);
-    EXPECT_EQ(c.update ? o.updateWidth : 0, c.width);
-    const Selection choice = c.install ? Selection::install : c.update ? Selection::update : Selection::none;
-    EXPECT_EQ(DialogResultFor(choice, o.updateLabel, false), c.result) << c.installed << " " << c.date;
+    EXPECT_EQ(o.updateAvailable, c.updateLabel != nullptr) << c.installed << " " << c.date;
+    EXPECT_EQ(o.uninstallForcedUnavailable, !c.updateLabel) << c.installed << " " << c.date;
+    if (c.updateLabel) { EXPECT_STREQ(o.updateLabel, c.updateLabel); }
+    EXPECT_STREQ(o.refusal, "");
   }
-  EXPECT_EQ(DialogResultFor(Selection::install, kUpdateLabel, true), 6);
-  EXPECT_EQ(DialogResultFor(Selection::uninstall, kUpdateLabel, false), 5);
-  EXPECT_EQ(DialogResultFor(Selection::update, "Reparieren", false), 2);  // the label's bytes, case and all
-  EXPECT_STREQ(kRefusalOlderSetup,
-               "Die Setupversion ist \xE4lter als eine bereits installierte Version.\r\rDer Vorgang wird abgebrochen.");
 }
 
 TEST(VersionAssessment, DottedVersionForm) {
@@ -103,10 +85,8 @@ TEST(PureBasicLookup, EachSourceCutsItsOwnWay) {
       {CutDirectCommandLine, "C:\\PB\\PureBasic.exe", "C:\\PB\\"},
       {CutDirectCommandLine, "PUREBASIC.EXE", ""},
       {CutDirectCommandLine, "\"C:\\PB\\PureBasic4.exe\" \"%1\"", nullptr},
-      {CutLibraryCommandLine, "\"C:\\Pb\\PureBasic.exe\" \"%1\"", "C:\\PB\\"},
       {CutLibraryCommandLine, "C:\\Bäume\\purebasic.exe %1", "C:\\BÄUME\\"},
       {CutLibraryCommandLine, "\"C:\\Pb\\PureBasic4.exe\"", nullptr},
-      {CutSearchedCommandLine, "\"C:\\Pb\\PureBasic.exe\" \"%1\"", "C:\\PB\\"},
       {CutSearchedCommandLine, "\"C:\\Pb\\Editor.exe\" \"C:\\Pb\\PureBasic.exe\"", nullptr},
       {CutSearchedCommandLine, "C:\\PB\\PureBasic.exe \"%1\"", nullptr},
       {CutAssociatedCommandLine, "C:\\Pb\\PureBasic.exe ", "C:\\PB\\"},
@@ -120,7 +100,17 @@ TEST(PureBasicLookup, EachSourceCutsItsOwnWay) {
   EXPECT_EQ(ProgramFromCommandLine("\"C:\\Web\\browser.exe\" \"%1\""), Text("C:\\Web\\browser.exe"));
   EXPECT_EQ(ProgramFromCommandLine("C:\\WEB\\BROWSER.EXE -new %1"), Text("C:\\WEB\\BROWSER.EXE "));
   EXPECT_EQ(ProgramFromCommandLine("rundll32 url.dll,Open %1"), Text("rundll32 url.dll,Open %1"));
-  EXPECT_TRUE(PlatformTakesClassesRoot(0x1DB10106u));   // 6.1 build 7601
-  EXPECT_FALSE(PlatformTakesClassesRoot(0x1D000106u));  // build 7424, a multiple of 256
-  EXPECT_FALSE(PlatformTakesClassesRoot(0xC0000A04u));  // the 9x family
+}
+
+// Among windows whose title only contains the text, the one of the lowest process wins, whatever order the desktop
+// lists them in; only windows of the window layer count.
+TEST(WindowSearch, PicksTheWindowOfTheLowestProcess) {
+  OrderedList<WindowRecord> records;
+  for (const auto& [process, className] :
+       {std::pair{12, "WindowClass_0"}, {4, "WindowClass_7"}, {2, "#32770"}, {8, "WindowClass_0"}})
+    InsertWindowRecord(records, {.handle = 100 + process, .process = process, .className = className,
+                                 .title = "SETUP PB-Library Velkor_400"});
+  const WindowRecord* found = ScanWindowRecords(records, "Velkor_400");
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(found->process, 4);
 }

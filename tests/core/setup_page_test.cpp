@@ -1,23 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <string>
-
 #include "platform/dates.h"
 #include "setup/dialog_page.h"
-
-// Windows presents the program at 96 dpi and scales it whole, its text sharply; the fonts keep their rule for
-// systems that hand over the real resolution all the same.
-TEST(SetupFontSizes, ManifestLeavesTheResolutionToWindowsWithSharpText) {
-  std::ifstream file(VELKOR_MANIFEST);
-  const std::string manifest{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  ASSERT_FALSE(manifest.empty());
-  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);  // dpiAware and dpiAwareness alike
-  EXPECT_NE(manifest.find("<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true"
-                          "</gdiScaling>"),
-            std::string::npos);
-}
 
 TEST(DialogPageLines, InstalledDateWithoutADateValueIsShownAsStored) {
   // Beyond the 32-bit range, and a day that does not exist: no date value, not 31.12.1969.

@@ -1,7 +1,6 @@
 #include "tests/support/driver.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 namespace ui {
 
@@ -52,12 +51,14 @@ private:
 }  // namespace
 
 Process Start(const std::string& exePath, const std::string& arguments, const std::string& folder) {
-  std::string commandLine = "\"" + exePath + "\"" + (arguments.empty() ? "" : " " + arguments);
+  // Quoted only where it must be: Wine finds a Unix program only by its bare path.
+  const bool blank = exePath.find(' ') != std::string::npos;
+  std::string commandLine = (blank ? "\"" + exePath + "\"" : exePath) + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   Process process;
-  if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
     return process;
   CloseHandle(info.hThread);
@@ -142,8 +143,6 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-bool IsEnabled(HWND window) { return IsWindowEnabled(window); }
-
 bool Click(HWND control) {
   if (!control || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
   return PostMessageA(control, BM_CLICK, 0, 0) && PostMessageA(GetAncestor(control, GA_ROOT), WM_NULL, 0, 0);
@@ -176,36 +175,21 @@ HWND WaitFolderBrowser(DWORD processId) {
   return browser;
 }
 
-std::vector<std::string> FolderBrowserSelection(HWND browser) {
-  std::vector<std::string> names;
+std::string SelectedFolder(HWND browser) {
   const std::vector<HWND> trees = Children(browser, WC_TREEVIEWA);
-  if (trees.empty()) return names;
   constexpr int kTextBytes = 512;
+  char text[kTextBytes + 1] = {};
+  if (trees.empty()) return text;
   const RemoteBlock block(trees[0], sizeof(TVITEMA) + kTextBytes);
-  auto item = reinterpret_cast<HTREEITEM>(SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_CARET, 0));
-  for (; item; item = reinterpret_cast<HTREEITEM>(
-                  SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(item)))) {
-    TVITEMA request{};
-    request.mask = TVIF_TEXT;
-    request.hItem = item;
-    request.pszText = block.at(sizeof(TVITEMA));
-    request.cchTextMax = kTextBytes;
-    char text[kTextBytes + 1] = {};
-    if (!block.Write(0, &request, sizeof request) ||
-        !SendBounded(trees[0], TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.at(0))) ||
-        !block.Read(sizeof(TVITEMA), text, kTextBytes))
-      break;
-    names.emplace_back(text);
-  }
-  return names;
-}
-
-bool FolderBrowserSelect(HWND browser, const std::string& path) {
-  const RemoteBlock block(browser, path.size() + 1);
-  DWORD_PTR ignored = 0;
-  return block.Write(0, path.c_str(), path.size() + 1) &&
-         SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(block.at(0)),
-                             SMTO_ABORTIFHUNG, 5000, &ignored);
+  TVITEMA request{};
+  request.mask = TVIF_TEXT;
+  request.hItem = reinterpret_cast<HTREEITEM>(SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_CARET, 0));
+  request.pszText = block.at(sizeof(TVITEMA));
+  request.cchTextMax = kTextBytes;
+  if (request.hItem && block.Write(0, &request, sizeof request) &&
+      SendBounded(trees[0], TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.at(0))))
+    block.Read(sizeof(TVITEMA), text, kTextBytes);
+  return text;
 }
 
 }  // namespace ui

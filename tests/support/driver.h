@@ -18,7 +18,8 @@ struct Process {
   ScopedHandle handle;
   DWORD id = 0;
 };
-// The program at a full path, with arguments, in a working folder (empty: the driver's own); check handle.
+// The program at a full path (Wine also starts a Unix program by its own), with arguments, in a working folder
+// (empty: the driver's own); check handle.
 Process Start(const std::string& exePath, const std::string& arguments = "", const std::string& folder = "");
 bool WaitExit(const Process& process, DWORD* exitCode, DWORD timeoutMs = kPatienceMs);
 bool Running(const Process& process);
@@ -40,7 +41,6 @@ HWND ChildWithText(HWND parent, const char* className, const std::string& text);
 HWND ChildWithId(HWND parent, int id);
 
 std::string TextOf(HWND window);
-bool IsEnabled(HWND window);
 // Clicks a control a user could click (shown and enabled), posted so that a modal window it opens cannot block
 // the driver; the root window is woken afterwards, since its loop turns notifications into events.
 bool Click(HWND control);
@@ -57,9 +57,7 @@ bool WaitMessageBox(DWORD processId, Box* box);
 bool Press(HWND dialog, int buttonId);
 
 HWND WaitFolderBrowser(DWORD processId);
-// The names shown for the selected folder and its parents, the selected one first.
-std::vector<std::string> FolderBrowserSelection(HWND browser);
-// Selects a folder by its path, as a user picking it in the tree would.
-bool FolderBrowserSelect(HWND browser, const std::string& path);
+// The name the browser shows for its selected folder.
+std::string SelectedFolder(HWND browser);
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "tests/support/fixtures.h"
 
-#include <vector>
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/scoped_resources.h"
 #include "tests/support/driver.h"
@@ -10,7 +11,8 @@ namespace fx {
 namespace {
 
 constexpr char kRecordKey[] = "Software\\Dorvanix\\Velk400";
-constexpr char kAssociation[] = "Applications\\PureBasic.exe";
+constexpr char kApplicationCommand[] = "Applications\\PureBasic.exe\\shell\\open\\command";
+constexpr char kPbClass[] = "VelkorTest.pb";
 int gFolderCount = 0;
 int gRestarts = 0;
 
@@ -32,16 +34,9 @@ std::string UnixPathOf(const std::string& windowsPath) {
   return result;
 }
 
-// Wine starts a Unix program given by its absolute path and does not wait for it: callers watch its effect.
-bool RunUnix(std::string commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-    return false;
-  ScopedHandle process(info.hProcess), thread(info.hThread);
-  return true;
-}
+// Wine starts a Unix program given by its absolute path, hands out no handle and does not wait for it: callers
+// watch its effect.
+void RunUnix(const std::string& program, const std::string& arguments) { ui::Start(program, arguments); }
 
 bool OpensForWriting(const std::string& path) {
   return ScopedHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
@@ -127,15 +122,48 @@ bool MakeHost(const std::string& root, const Host& host) {
   return ok;
 }
 
-bool Associate(const std::string& root, bool quoted) {
-  const std::string command = quoted ? "\"" + root + "PureBasic.exe\" \"%1\"" : root + "PureBasic.exe %1";
-  return PutString(HKEY_CLASSES_ROOT, std::string(kAssociation) + "\\shell\\open\\command", "", command);
+bool Associate(const std::string& root, Registration how) {
+  const std::string command = "\"" + root + "PureBasic.exe\" \"%1\"";
+  switch (how) {
+    case Registration::unquoted:
+      return PutString(HKEY_CLASSES_ROOT, kApplicationCommand, "", root + "PureBasic.exe %1");
+    case Registration::expandable:
+      return PutValue(HKEY_CLASSES_ROOT, kApplicationCommand, "", REG_EXPAND_SZ, command + '\0');
+    case Registration::tooLong:
+      return PutString(HKEY_CLASSES_ROOT, kApplicationCommand, "", command + std::string(522, ' '));
+    case Registration::ownClass:
+      return PutString(HKEY_CLASSES_ROOT, "PureBasic.exe\\shell\\open\\command", "", command);
+    case Registration::pbFiles:
+      return PutString(HKEY_CLASSES_ROOT, ".pb", "", kPbClass) &&
+             PutString(HKEY_CLASSES_ROOT, std::string(kPbClass) + "\\Shell\\Open\\Command", "", command);
+    default:
+      return PutString(HKEY_CLASSES_ROOT, kApplicationCommand, "", command);
+  }
 }
 
 void CleanRegistry() {
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Dorvanix");
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VelkorTest");
-  RegDeleteTreeA(HKEY_CLASSES_ROOT, kAssociation);
+  for (const char* key : {"Applications\\PureBasic.exe", "PureBasic.exe", ".pb", kPbClass})
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, key);
+}
+
+std::string Calls(const std::string& root) { return ReadBytes(root + "Compilers\\called.txt"); }
+
+HANDLE OpenCall(const std::string& root, int line) {
+  std::string calls;
+  ui::WaitUntil([&] {
+    calls = Calls(root);
+    return std::count(calls.begin(), calls.end(), '\n') > line;
+  });
+  size_t at = 0;
+  for (int i = 0; i < line; ++i) at = calls.find('\n', at) + 1;
+  return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::strtoul(calls.c_str() + at, nullptr, 10));
+}
+
+bool CallEnded(const std::string& root, int line) {
+  const ScopedHandle run(OpenCall(root, line));
+  return !run || WaitForSingleObject(run.get(), ui::kPatienceMs) == WAIT_OBJECT_0;
 }
 
 std::string RecordValue(const char* name) {
@@ -148,11 +176,6 @@ std::string RecordValue(const char* name) {
 bool WriteRecord(const std::string& version, const std::string& date) {
   return PutString(HKEY_CURRENT_USER, kRecordKey, "Version", version) &&
          PutString(HKEY_CURRENT_USER, kRecordKey, "Date", date);
-}
-
-bool RecordExists() {
-  ScopedKey key;
-  return RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Dorvanix", 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
 bool PutValue(HKEY root, const std::string& key, const char* name, DWORD type, const std::string& data) {
@@ -180,18 +203,19 @@ int Restarts() {
 }
 
 bool SetImmutable(const std::string& path, bool immutable) {
-  return RunUnix(std::string("/usr/bin/chattr ") + (immutable ? "+i " : "-i ") + UnixPathOf(path)) &&
-         ui::WaitUntil([&] { return OpensForWriting(path) != immutable; });
+  RunUnix("/usr/bin/chattr", (immutable ? "+i " : "-i ") + UnixPathOf(path));
+  return ui::WaitUntil([&] { return OpensForWriting(path) != immutable; });
 }
 
 bool MountSmallDisk(const std::string& folder, unsigned bytes) {
-  return RunUnix("/bin/mount -t tmpfs -o size=" + std::to_string(bytes) + " tmpfs " + UnixPathOf(folder)) &&
-         ui::WaitUntil([&] { return DiskBytes(folder) == bytes; });
+  RunUnix("/bin/mount", "-t tmpfs -o size=" + std::to_string(bytes) + " tmpfs " + UnixPathOf(folder));
+  return ui::WaitUntil([&] { return DiskBytes(folder) == bytes; });
 }
 
 bool UnmountSmallDisk(const std::string& folder) {
   const ULONGLONG mounted = DiskBytes(folder);
-  return RunUnix("/bin/umount -l " + UnixPathOf(folder)) && ui::WaitUntil([&] { return DiskBytes(folder) != mounted; });
+  RunUnix("/bin/umount", "-l " + UnixPathOf(folder));
+  return ui::WaitUntil([&] { return DiskBytes(folder) != mounted; });
 }
 
 }  // namespace fx

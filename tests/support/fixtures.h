@@ -29,15 +29,24 @@ struct Host {
   bool compiler = true;                // Compilers\pbcompiler.exe
 };
 bool MakeHost(const std::string& root, const Host& host = Host());
-// Registers root's PureBasic.exe to open files, quoted as PureBasic's setup writes it, or bare.
-bool Associate(const std::string& root, bool quoted = true);
-// Removes the association, the installation record and the test's own keys.
+// How root's PureBasic.exe is registered to open files: as PureBasic's setup writes it (its Applications key, the
+// path quoted), bare, or in a way that only one of the installer's four lookups reads: the Applications key with an
+// expandable string, or with a command line longer than 521 characters; a class key of its own; the .pb files.
+enum class Registration { quoted, unquoted, expandable, tooLong, ownClass, pbFiles };
+bool Associate(const std::string& root, Registration how = Registration::quoted);
+// Removes every registration, the installation record and the test's own keys.
 void CleanRegistry();
+
+// The host's stand-in compiler's call log, one line per run (see stand_in_compiler.cpp).
+std::string Calls(const std::string& root);
+// The run noted on that line of the log (waited for), opened; null once it has gone.
+HANDLE OpenCall(const std::string& root, int line);
+// Whether that run has gone, waited for under the patience ceiling.
+bool CallEnded(const std::string& root, int line);
 
 // HKEY_CURRENT_USER\Software\Dorvanix\Velk400: the record's values; empty when missing.
 std::string RecordValue(const char* name);
 bool WriteRecord(const std::string& version, const std::string& date);
-bool RecordExists();
 
 // Stores a value of any type, creating the key.
 bool PutValue(HKEY root, const std::string& key, const char* name, DWORD type, const std::string& data);

@@ -2,7 +2,7 @@
 // flags> show=<show state>" to called.txt beside itself. VELKOR_STANDIN chooses what it then does:
 //   (unset)     prints the banner (VELKOR_STANDIN_TEXT, else a PureBasic 4.10 banner) and ends
 //   hang        prints the banner and never ends
-//   flood       prints the banner, then large blocks for a minute, while anybody reads them
+//   flood       prints the banner, then blocks of "x" for a minute, also once nobody reads them any more
 //   grandchild  starts a copy in mode linger on the same output, prints the banner and ends
 //   linger      waits up to a minute for the event "velkor_standin_release", then writes until the pipe breaks:
 //               exit code 0 when a write failed (no read end is left), 3 when every write went through
@@ -70,6 +70,6 @@ int main() {
   Write(banner.empty() ? "PureBasic 4.10 (Windows - x86)\r\n" : banner);
   if (mode == "hang") Sleep(INFINITE);
   for (const DWORD start = GetTickCount(); mode == "flood" && GetTickCount() - start < 60000;)
-    if (!Write(std::string(65536, 'x'))) break;
+    if (!Write(std::string(65536, 'x'))) Sleep(100);
   return 0;
 }

@@ -2,7 +2,6 @@
 // user.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <string>
 #include <thread>
@@ -44,26 +43,9 @@ std::string Clipped(HWND dialog) {
   return clipped;
 }
 
-// The addresses that the credit links' tool tips show.
-std::string CreditAddresses() {
-  std::string addresses;
-  for (HWND tips : ui::TopWindows(GetCurrentProcessId(), TOOLTIPS_CLASSA, nullptr, false))
-    for (LRESULT i = 0; i < SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0); ++i) {
-      char text[256] = {};
-      TOOLINFOA tool{};
-      tool.cbSize = sizeof tool;
-      SendMessageA(tips, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool));
-      tool.lpszText = text;
-      SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-      addresses += std::string(text) + " ";
-    }
-  return addresses;
-}
-
 // Acts as the user: once "Weiter" is disabled (the option state rule runs after the version assessment) reads the
-// welcome line, the credit addresses and measures the page, then cancels; closes window 0 when the page never
-// comes.
-bool ActAsUser(std::string* welcomeLine, std::string* clipped, std::string* addresses) {
+// welcome line and measures the page, then cancels; closes window 0 when the page never comes.
+bool ActAsUser(std::string* welcomeLine, std::string* clipped) {
   HWND background = nullptr;
   HWND cancel = nullptr;
   const bool built = ui::WaitUntil([&] {
@@ -72,11 +54,10 @@ bool ActAsUser(std::string* welcomeLine, std::string* clipped, std::string* addr
     for (HWND window : ui::TopWindows(GetCurrentProcessId(), nullptr, "SETUP")) {
       cancel = ui::ChildWithId(window, kCancelButton);
       if (GetWindow(window, GW_OWNER) != background || !cancel ||
-          ui::IsEnabled(ui::ChildWithId(window, kContinueButton)))
+          IsWindowEnabled(ui::ChildWithId(window, kContinueButton)))
         continue;
       *welcomeLine = ui::TextOf(ui::ChildWithId(background, kWelcomeLabel));
       *clipped = Clipped(window);
-      *addresses = CreditAddresses();
       return true;
     }
     return false;
@@ -105,8 +86,7 @@ TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
   bool built = false;
   std::string welcomeLine;
   std::string clipped;
-  std::string addresses;
-  std::thread user([&] { built = ActAsUser(&welcomeLine, &clipped, &addresses); });
+  std::thread user([&] { built = ActAsUser(&welcomeLine, &clipped); });
   const int32_t result = ShowSetupDialog({.title = "Velkor_400",
                                           .setupVersion = 1007,
                                           .setupDate = "13.09.2007",
@@ -120,8 +100,6 @@ TEST_P(SetupPage, OpensWithTheWholeWelcomeLineAndEveryTextFits) {
   ASSERT_TRUE(built);
   EXPECT_EQ(welcomeLine, "Willkommen zum Setup von:");
   EXPECT_EQ(clipped, "");
-  EXPECT_NE(addresses.find("http://www.dorvanix.example/qz/ http://www.dorvanix.example/xk/ "), std::string::npos);
-  EXPECT_EQ(addresses.find(".de/"), std::string::npos) << addresses;
   EXPECT_EQ(result, 0);
 }
 

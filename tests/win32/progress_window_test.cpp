@@ -8,6 +8,7 @@
 #include "platform/scoped_resources.h"
 #include "platform/window_services.h"
 #include "setup/object_numbers.h"
+#include "tests/support/driver.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -22,7 +23,7 @@ LRESULT CALLBACK RefuseFinishButton(int code, WPARAM wParam, LPARAM lParam) {
 
 // A run that waits for ever is reported as a failure instead of hanging the suite.
 DWORD WINAPI Watchdog(void* done) {
-  if (WaitForSingleObject(done, 120000) == WAIT_OBJECT_0) return 0;
+  if (WaitForSingleObject(done, ui::kPatienceMs) == WAIT_OBJECT_0) return 0;
   std::fputs("the run still waits for a button that does not exist\n", stderr);
   ExitProcess(1);
 }
