@@ -110,10 +110,12 @@ void FileFlush(int number) {
 
 // MoveFileExA and not ReplaceFileA: Wine's ReplaceFileA moves the target aside before it moves the new file in
 // (a kill between leaves no target), and moves a folder of the target's name aside too. A rename does not refuse a
-// read-only file there, so the attribute is checked first.
+// read-only file there, so the attribute is checked first (through the call FileQuerySize imports already).
 int FileReplace(TextView target, TextView replacement) {
-  const DWORD attributes = GetFileAttributesA(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return 0;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &data) &&
+      (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+    return 0;
   return MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 1 : 0;
 }
 

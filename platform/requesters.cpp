@@ -37,11 +37,11 @@ public:
   DisabledWindows(const DisabledWindows&) = delete;
   DisabledWindows& operator=(const DisabledWindows&) = delete;
 
-  // The requester's owner: the foreground window when it belongs to this process.
+  // The requester's owner: the foreground window when it belongs to this process. The process makes all its
+  // windows on its one thread, so the thread tells, as it does for the windows disabled above.
   HWND Owner() const {
-    DWORD process = 0;
-    if (!foreground_ || !GetWindowThreadProcessId(foreground_, &process)) return nullptr;
-    return process == GetCurrentProcessId() ? foreground_ : nullptr;
+    return foreground_ && GetWindowThreadProcessId(foreground_, nullptr) == GetCurrentThreadId() ? foreground_
+                                                                                                  : nullptr;
   }
 
 private:
