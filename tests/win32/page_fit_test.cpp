@@ -63,7 +63,7 @@ bool ActAsUser(std::string* welcomeLine, std::string* clipped) {
     return false;
   });
   if (built) ui::Click(cancel);
-  if (!built && background) ui::RequestClose(background);
+  if (!built && background) PostMessageA(background, WM_SYSCOMMAND, SC_CLOSE, 0);
   return built;
 }
 
