@@ -34,12 +34,6 @@ std::string UnixPathOf(const std::string& windowsPath) {
   return result;
 }
 
-bool OpensForWriting(const std::string& path) {
-  return ScopedHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                  nullptr))
-      .operator bool();
-}
-
 ULONGLONG DiskBytes(const std::string& folder) {
   ULARGE_INTEGER available{}, total{};
   return GetDiskFreeSpaceExA(folder.c_str(), &available, &total, nullptr) ? total.QuadPart : 0;
@@ -202,7 +196,11 @@ int Restarts() {
 // watches its effect.
 bool SetImmutable(const std::string& path, bool immutable) {
   ui::Start("/usr/bin/chattr", (immutable ? "+i " : "-i ") + UnixPathOf(path));
-  return ui::WaitUntil([&] { return OpensForWriting(path) != immutable; });
+  return ui::WaitUntil([&] {
+    const ScopedHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    return static_cast<bool>(file) != immutable;
+  });
 }
 
 bool MountSmallDisk(const std::string& folder, unsigned bytes) {
