@@ -82,10 +82,9 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
          written == bytes.size();
 }
 
-std::string ReadBytes(const std::string& path, bool* found) {
+std::string ReadBytes(const std::string& path) {
   ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, 0, nullptr));
-  if (found) *found = static_cast<bool>(file);
   std::string bytes;
   char chunk[65536];
   DWORD read = 0;
