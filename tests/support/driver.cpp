@@ -23,34 +23,9 @@ BOOL CALLBACK Collect(HWND window, LPARAM found) {
   return TRUE;
 }
 
-// Memory inside another process, for messages whose parameters point into the receiver's own memory.
-class RemoteBlock {
-public:
-  RemoteBlock(HWND window, SIZE_T size) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    process_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-    if (process_) address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  }
-  ~RemoteBlock() {
-    if (address_) VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
-  }
-  char* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
-  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
-    return address_ && WriteProcessMemory(process_.get(), at(offset), data, size, nullptr);
-  }
-  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
-    return address_ && ReadProcessMemory(process_.get(), at(offset), data, size, nullptr);
-  }
-
-private:
-  ScopedHandle process_;
-  void* address_ = nullptr;
-};
-
 }  // namespace
 
-Process Start(const std::string& exePath, const std::string& arguments, const std::string& folder) {
+Process Start(const std::string& exePath, const std::string& arguments, const std::string& folder, DWORD flags) {
   // Quoted only where it must be: Wine finds a Unix program only by its bare path.
   const bool blank = exePath.find(' ') != std::string::npos;
   std::string commandLine = (blank ? "\"" + exePath + "\"" : exePath) + (arguments.empty() ? "" : " " + arguments);
@@ -58,7 +33,7 @@ Process Start(const std::string& exePath, const std::string& arguments, const st
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   Process process;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
     return process;
   CloseHandle(info.hThread);
@@ -107,14 +82,20 @@ std::vector<HWND> TopWindows(DWORD processId, const char* className, const char*
   return found;
 }
 
-HWND WaitTopWindow(DWORD processId, const char* className, const char* title, const char* button) {
+HWND WaitWindow(DWORD processId, const char* className, const std::function<bool(HWND)>& matches) {
   HWND found = nullptr;
   WaitUntil([&] {
-    for (HWND window : TopWindows(processId, className, title))
-      if (!button || ChildWithText(window, "Button", button)) return (found = window) != nullptr;
+    for (HWND window : TopWindows(processId, className))
+      if (matches(window)) return (found = window) != nullptr;
     return false;
   });
   return found;
+}
+
+HWND WaitTopWindow(DWORD processId, const char* className, const char* title, const char* button) {
+  return WaitWindow(processId, className, [&](HWND window) {
+    return (!title || TextOf(window) == title) && (!button || ChildWithText(window, "Button", button));
+  });
 }
 
 std::vector<HWND> Children(HWND parent, const char* className) {
@@ -148,17 +129,11 @@ bool Click(HWND control) {
   return PostMessageA(control, BM_CLICK, 0, 0) && PostMessageA(GetAncestor(control, GA_ROOT), WM_NULL, 0, 0);
 }
 
-void RequestClose(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
-
 bool WaitMessageBox(DWORD processId, Box* box) {
-  return WaitUntil([&] {
-    for (HWND window : TopWindows(processId, "#32770"))
-      if (HWND text = GetDlgItem(window, 0xFFFF)) {
-        *box = {window, TextOf(window), TextOf(text)};
-        return true;
-      }
-    return false;
-  });
+  const HWND window =
+      WaitWindow(processId, "#32770", [](HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; });
+  if (window) *box = {window, TextOf(window), TextOf(GetDlgItem(window, 0xFFFF))};
+  return window != nullptr;
 }
 
 bool Press(HWND dialog, int buttonId) {
@@ -166,30 +141,32 @@ bool Press(HWND dialog, int buttonId) {
 }
 
 HWND WaitFolderBrowser(DWORD processId) {
-  HWND browser = nullptr;
-  WaitUntil([&] {
-    for (HWND window : TopWindows(processId, "#32770"))
-      if (!Children(window, WC_TREEVIEWA).empty()) browser = window;
-    return browser != nullptr;
-  });
-  return browser;
+  return WaitWindow(processId, "#32770", [](HWND dialog) { return !Children(dialog, WC_TREEVIEWA).empty(); });
 }
 
 std::string SelectedFolder(HWND browser) {
   const std::vector<HWND> trees = Children(browser, WC_TREEVIEWA);
-  constexpr int kTextBytes = 512;
-  char text[kTextBytes + 1] = {};
-  if (trees.empty()) return text;
-  const RemoteBlock block(trees[0], sizeof(TVITEMA) + kTextBytes);
-  TVITEMA request{};
-  request.mask = TVIF_TEXT;
-  request.hItem = reinterpret_cast<HTREEITEM>(SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_CARET, 0));
-  request.pszText = block.at(sizeof(TVITEMA));
-  request.cchTextMax = kTextBytes;
-  if (request.hItem && block.Write(0, &request, sizeof request) &&
-      SendBounded(trees[0], TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.at(0))))
-    block.Read(sizeof(TVITEMA), text, kTextBytes);
-  return text;
+  DWORD processId = 0;
+  if (trees.empty() || !GetWindowThreadProcessId(trees[0], &processId)) return "";
+  // The request and its text go into the browser's own memory, where the tree view reads and fills them.
+  struct Request {
+    TVITEMA item;
+    char text[512];
+  } request{};
+  const ScopedHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+  auto* const remote =
+      static_cast<Request*>(VirtualAllocEx(process.get(), nullptr, sizeof request, MEM_COMMIT, PAGE_READWRITE));
+  if (!remote) return "";
+  request.item.mask = TVIF_TEXT;
+  request.item.hItem = reinterpret_cast<HTREEITEM>(SendBounded(trees[0], TVM_GETNEXTITEM, TVGN_CARET, 0));
+  request.item.pszText = remote->text;
+  request.item.cchTextMax = sizeof request.text - 1;
+  const bool read = request.item.hItem &&
+                    WriteProcessMemory(process.get(), remote, &request, sizeof request, nullptr) &&
+                    SendBounded(trees[0], TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) &&
+                    ReadProcessMemory(process.get(), remote, &request, sizeof request, nullptr);
+  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  return read ? request.text : "";
 }
 
 }  // namespace ui

@@ -19,8 +19,9 @@ struct Process {
   DWORD id = 0;
 };
 // The program at a full path (Wine also starts a Unix program by its own), with arguments, in a working folder
-// (empty: the driver's own); check handle.
-Process Start(const std::string& exePath, const std::string& arguments = "", const std::string& folder = "");
+// (empty: the driver's own), with CreateProcess's creation flags; check handle.
+Process Start(const std::string& exePath, const std::string& arguments = "", const std::string& folder = "",
+              DWORD flags = 0);
 bool WaitExit(const Process& process, DWORD* exitCode, DWORD timeoutMs = kPatienceMs);
 bool Running(const Process& process);
 // Ends a program left behind by a failed check, so the next case starts alone.
@@ -33,7 +34,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPatien
 // Top-level windows of a process, visible ones only unless told; null class or title match any.
 std::vector<HWND> TopWindows(DWORD processId, const char* className = nullptr, const char* title = nullptr,
                              bool visibleOnly = true);
-// The first visible one of them, holding a button with this text unless that is null.
+// The first visible one of them that matches, waited for; null when none came.
+HWND WaitWindow(DWORD processId, const char* className, const std::function<bool(HWND)>& matches);
+// The first visible one of them with that title (null: any), holding a button with this text unless that is null.
 HWND WaitTopWindow(DWORD processId, const char* className, const char* title, const char* button = nullptr);
 // Descendants in Windows' enumeration order; a null class matches any.
 std::vector<HWND> Children(HWND parent, const char* className = nullptr);
@@ -44,8 +47,6 @@ std::string TextOf(HWND window);
 // Clicks a control a user could click (shown and enabled), posted so that a modal window it opens cannot block
 // the driver; the root window is woken afterwards, since its loop turns notifications into events.
 bool Click(HWND control);
-// As the close box or Alt+F4 does.
-void RequestClose(HWND window);
 
 struct Box {
   HWND window = nullptr;

@@ -34,16 +34,6 @@ std::string UnixPathOf(const std::string& windowsPath) {
   return result;
 }
 
-// Wine starts a Unix program given by its absolute path, hands out no handle and does not wait for it: callers
-// watch its effect.
-void RunUnix(const std::string& program, const std::string& arguments) { ui::Start(program, arguments); }
-
-bool OpensForWriting(const std::string& path) {
-  return ScopedHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                  nullptr))
-      .operator bool();
-}
-
 ULONGLONG DiskBytes(const std::string& folder) {
   ULARGE_INTEGER available{}, total{};
   return GetDiskFreeSpaceExA(folder.c_str(), &available, &total, nullptr) ? total.QuadPart : 0;
@@ -92,10 +82,9 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
          written == bytes.size();
 }
 
-std::string ReadBytes(const std::string& path, bool* found) {
+std::string ReadBytes(const std::string& path) {
   ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, 0, nullptr));
-  if (found) *found = static_cast<bool>(file);
   std::string bytes;
   char chunk[65536];
   DWORD read = 0;
@@ -202,19 +191,25 @@ int Restarts() {
   return gRestarts;
 }
 
+// Wine starts a Unix program given by its absolute path, hands out no handle and does not wait for it: each caller
+// watches its effect.
 bool SetImmutable(const std::string& path, bool immutable) {
-  RunUnix("/usr/bin/chattr", (immutable ? "+i " : "-i ") + UnixPathOf(path));
-  return ui::WaitUntil([&] { return OpensForWriting(path) != immutable; });
+  ui::Start("/usr/bin/chattr", (immutable ? "+i " : "-i ") + UnixPathOf(path));
+  return ui::WaitUntil([&] {
+    const ScopedHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    return static_cast<bool>(file) != immutable;
+  });
 }
 
 bool MountSmallDisk(const std::string& folder, unsigned bytes) {
-  RunUnix("/bin/mount", "-t tmpfs -o size=" + std::to_string(bytes) + " tmpfs " + UnixPathOf(folder));
+  ui::Start("/bin/mount", "-t tmpfs -o size=" + std::to_string(bytes) + " tmpfs " + UnixPathOf(folder));
   return ui::WaitUntil([&] { return DiskBytes(folder) == bytes; });
 }
 
 bool UnmountSmallDisk(const std::string& folder) {
   const ULONGLONG mounted = DiskBytes(folder);
-  RunUnix("/bin/umount", "-l " + UnixPathOf(folder));
+  ui::Start("/bin/umount", "-l " + UnixPathOf(folder));
   return ui::WaitUntil([&] { return DiskBytes(folder) != mounted; });
 }
 

@@ -16,8 +16,8 @@ std::string FreshFolder(const std::string& label);
 void RemoveTree(const std::string& folder);
 
 bool WriteBytes(const std::string& path, const std::string& bytes);
-// The whole file; found tells whether it could be read.
-std::string ReadBytes(const std::string& path, bool* found = nullptr);
+// The whole file; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
 // Creates the folder and every missing one on its way.
 bool MakeFolders(const std::string& path);
 bool Exists(const std::string& path);

@@ -1,6 +1,6 @@
 // Stands in for PureBasic's command-line compiler. Every run appends "<process id> <command line> flags=<startup
 // flags> show=<show state>" to called.txt beside itself. VELKOR_STANDIN chooses what it then does:
-//   (unset)     prints the banner (VELKOR_STANDIN_TEXT, else a PureBasic 4.10 banner) and ends
+//   (unset)     prints a PureBasic 4.10 banner and ends
 //   hang        prints the banner and never ends
 //   flood       prints the banner, then blocks of "x" for a minute, also once nobody reads them any more
 //   grandchild  starts a copy in mode linger on the same output, prints the banner and ends
@@ -11,12 +11,6 @@
 #include <string>
 
 namespace {
-
-std::string Env(const char* name) {
-  char value[4096];
-  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-  return length < sizeof value ? std::string(value, length) : "";
-}
 
 bool Write(const std::string& text) {
   DWORD written = 0;
@@ -46,8 +40,7 @@ void StartLingeringCopy() {
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
   PROCESS_INFORMATION started{};
-  std::string commandLine = std::string("\"") + self + "\"";
-  if (!CreateProcessA(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) return;
+  if (!CreateProcessA(self, nullptr, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &started)) return;
   CloseHandle(started.hThread);
   CloseHandle(started.hProcess);
 }
@@ -56,8 +49,9 @@ void StartLingeringCopy() {
 
 int main() {
   NoteCall();
-  const std::string mode = Env("VELKOR_STANDIN");
-  const std::string banner = Env("VELKOR_STANDIN_TEXT");
+  char setting[16] = {};
+  GetEnvironmentVariableA("VELKOR_STANDIN", setting, sizeof setting);
+  const std::string mode = setting;
   if (mode == "linger") {
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, "velkor_standin_release");
     WaitForSingleObject(release, 60000);
@@ -67,7 +61,7 @@ int main() {
     return 3;
   }
   if (mode == "grandchild") StartLingeringCopy();
-  Write(banner.empty() ? "PureBasic 4.10 (Windows - x86)\r\n" : banner);
+  Write("PureBasic 4.10 (Windows - x86)\r\n");
   if (mode == "hang") Sleep(INFINITE);
   for (const DWORD start = GetTickCount(); mode == "flood" && GetTickCount() - start < 60000;)
     if (!Write(std::string(65536, 'x'))) Sleep(100);

@@ -73,15 +73,3 @@ TEST_F(CompilerQuery, AChildLeftBehindHoldsNeitherThePipeNorTheInstallersOtherHa
   EXPECT_TRUE(GetExitCodeProcess(lingering.get(), &exitCode));
   EXPECT_EQ(exitCode, 0u);
 }
-
-// Without an installation at an absolute path nothing is started, not even a compiler below the current folder.
-TEST_F(CompilerQuery, StartsNothingWithoutAnInstallation) {
-  fx::CleanRegistry();
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  SetCurrentDirectoryA(root_.c_str());
-  const Text version = GetCompilerVersion();
-  SetCurrentDirectoryA(previous);
-  EXPECT_EQ(version, Text(""));
-  EXPECT_EQ(fx::Calls(root_), "");
-}

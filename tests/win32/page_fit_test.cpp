@@ -46,25 +46,19 @@ std::string Clipped(HWND dialog) {
 // Acts as the user: once "Weiter" is disabled (the option state rule runs after the version assessment) reads the
 // welcome line and measures the page, then cancels; closes window 0 when the page never comes.
 bool ActAsUser(std::string* welcomeLine, std::string* clipped) {
-  HWND background = nullptr;
-  HWND cancel = nullptr;
-  const bool built = ui::WaitUntil([&] {
-    const std::vector<HWND> backgrounds = ui::TopWindows(GetCurrentProcessId(), "WindowClass_0", "SETUP");
-    background = backgrounds.empty() ? nullptr : backgrounds.front();
-    for (HWND window : ui::TopWindows(GetCurrentProcessId(), nullptr, "SETUP")) {
-      cancel = ui::ChildWithId(window, kCancelButton);
-      if (GetWindow(window, GW_OWNER) != background || !cancel ||
-          IsWindowEnabled(ui::ChildWithId(window, kContinueButton)))
-        continue;
-      *welcomeLine = ui::TextOf(ui::ChildWithId(background, kWelcomeLabel));
-      *clipped = Clipped(window);
-      return true;
-    }
-    return false;
+  const HWND background = ui::WaitTopWindow(GetCurrentProcessId(), "WindowClass_0", "SETUP");
+  const HWND dialog = ui::WaitWindow(GetCurrentProcessId(), nullptr, [&](HWND window) {
+    return GetWindow(window, GW_OWNER) == background && ui::ChildWithId(window, kCancelButton) &&
+           !IsWindowEnabled(ui::ChildWithId(window, kContinueButton));
   });
-  if (built) ui::Click(cancel);
-  if (!built && background) ui::RequestClose(background);
-  return built;
+  if (dialog) {
+    *welcomeLine = ui::TextOf(ui::ChildWithId(background, kWelcomeLabel));
+    *clipped = Clipped(dialog);
+    ui::Click(ui::ChildWithId(dialog, kCancelButton));
+  } else if (background) {
+    PostMessageA(background, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+  return dialog != nullptr;
 }
 
 struct PageCase {

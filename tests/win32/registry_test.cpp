@@ -4,7 +4,6 @@
 
 #include "platform/scoped_resources.h"
 #include "registry/key_search.h"
-#include "platform/last_error.h"
 #include "registry/registry_access.h"
 #include "tests/support/fixtures.h"
 
@@ -19,7 +18,6 @@ protected:
 };
 
 std::string Read(const std::string& key, const char* name) { return RegReadString(HKEY_CURRENT_USER, key.c_str(), name).c_str(); }
-std::string Error() { return LastErrorText().c_str(); }
 std::string Find(const std::string& start, const std::string& name) {
   return RegFindSubKey(HKEY_CURRENT_USER, start.c_str(), name.c_str()).c_str();
 }
@@ -40,34 +38,25 @@ TEST_F(Registry, ReadsOnlyStringValues) {
   const struct {
     DWORD type;
     std::string data, text;
-    const char* error;
   } cases[] = {
-      {REG_SZ, longest + '\0', longest, ""},
-      {REG_SZ, longest + "a" + '\0', "", "ERROR, reading key"},
-      {REG_SZ, std::string("1007\0", 5), "1007", ""},
-      {REG_SZ, std::string("ab\0cd\0", 6), "abcd", ""},  // zero bytes inside are skipped
-      {REG_SZ, "", "", ""},
-      {REG_SZ, "ohne Ende", "ohne Ende", ""},
-      {REG_EXPAND_SZ, std::string("%TEMP%\0", 7), "", "ERROR, false type"},
-      {REG_MULTI_SZ, std::string("a\0b\0\0", 5), "", "ERROR, false type"},
-      {REG_DWORD, std::string("\x07\x04\0\0", 4), "", "ERROR, false type"},
-      {REG_BINARY, "13.09.2007", "", "ERROR, false type"},
+      {REG_SZ, longest + '\0', longest},
+      {REG_SZ, longest + "a" + '\0', ""},
+      {REG_SZ, std::string("1007\0", 5), "1007"},
+      {REG_SZ, std::string("ab\0cd\0", 6), "abcd"},  // zero bytes inside are skipped
+      {REG_SZ, "", ""},
+      {REG_SZ, "ohne Ende", "ohne Ende"},
+      {REG_EXPAND_SZ, std::string("%TEMP%\0", 7), ""},
+      {REG_MULTI_SZ, std::string("a\0b\0\0", 5), ""},
+      {REG_DWORD, std::string("\x07\x04\0\0", 4), ""},
+      {REG_BINARY, "13.09.2007", ""},
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(fx::PutValue(HKEY_CURRENT_USER, kKey, "Version", c.type, c.data));
     EXPECT_EQ(Read(kKey, "Version"), c.text) << c.type << " " << c.data.substr(0, 20);
-    EXPECT_EQ(Error(), c.error) << c.type << " " << c.data.substr(0, 20);
   }
-  EXPECT_EQ(Read("\\" + kKey, "Absent"), "");
-  EXPECT_EQ(Error(), "ERROR, not specified message");
-  EXPECT_EQ(Read(kKey + "\\Absent", "Version"), "");
-  EXPECT_EQ(Error(), "ERROR, sub key dont exist");
-  // Writing replaces a value of another type by a string, but never creates a key.
+  // Writing replaces a value of another type by a string.
   EXPECT_EQ(RegWriteString(HKEY_CURRENT_USER, kKey.c_str(), "Version", "1.07"), 1);
   EXPECT_EQ(Read(kKey, "Version"), "1.07");
-  EXPECT_EQ(RegWriteString(HKEY_CURRENT_USER, (kKey + "\\Absent").c_str(), "Version", "1.07"), 0);
-  EXPECT_EQ(Error(), "ERROR, sub key dont exist");
-  EXPECT_EQ(RegSubKeyExists(HKEY_CURRENT_USER, (kKey + "\\Absent").c_str()), 0);
 }
 
 TEST_F(Registry, KeySearchGoesDepthFirstAndCutsTheFoundPathAt400) {
@@ -75,11 +64,9 @@ TEST_F(Registry, KeySearchGoesDepthFirstAndCutsTheFoundPathAt400) {
   ASSERT_TRUE(PutKeyBelow(kKey + "\\b", "target"));
   EXPECT_EQ(Find(kKey, "target"), "#HKEY_CURRENT_USER\\" + kKey + "\\a\\deep\\target\\");
   EXPECT_EQ(Find(kKey, "Target"), "");
-  EXPECT_EQ(Error(), "ERROR, can\xB4t find searching subkey");
   // The level above the find cuts the path, loses the name and has no further child: the cut text is handed up.
   const std::string cut = kKey + "\\Cut", middle = "a" + std::string(199, 'm'), name(200, 'T');
   ASSERT_TRUE(PutKeyBelow(cut + "\\" + middle, name));
   const std::string full = cut + "\\" + middle + "\\" + name + "\\";
   EXPECT_EQ(Find(cut, name), "#HKEY_CURRENT_USER\\" + full.substr(0, 400));
-  EXPECT_EQ(Error(), "");
 }
