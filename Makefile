@@ -80,7 +80,7 @@ test:
 	if [ -n "$$failed" ]; then echo "make test: FAILED:$$failed"; exit 1; fi; \
 	echo "make test: every tier passed ($(TIERS))"
 
-# Not part of `make test`: each fault of tools/faults.list built and run against its tiers, about half an hour.
+# Not part of `make test`: each fault of tools/faults.list built and run against its tiers, most of an hour.
 fault-check: deps
 	tools/fault-check tools/faults.list docs/fault-table.md
 
