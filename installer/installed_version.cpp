@@ -8,8 +8,13 @@
 #include "registry/registry_access.h"
 #include "setup/object_numbers.h"
 
+namespace {
+// Below the install root as it stands: the registered folder at the lookup, the folder installed into at the end.
+Text LegacyFilePath(const RunState& run) { return run.installRoot + run.examplesFolder + kLegacyVersionFileName; }
+}  // namespace
+
 void LookUpInstalledVersion(RunState& run) {
-  const Text legacyPath = run.installRoot + run.examplesFolder + kLegacyVersionFileName;
+  const Text legacyPath = LegacyFilePath(run);
   // Without a PureBasic directory the path would lead into the current folder: a stranger's file there must
   // neither steer the dialog nor be deleted.
   if (IsAbsoluteDirectory(run.installRoot) && FileOpenRead(kDriverFile, legacyPath)) {
@@ -28,7 +33,7 @@ void LookUpInstalledVersion(RunState& run) {
 // browser, the first folder still holds its earlier version, and its file stays to say so.
 void DeleteLegacyVersionFile(const RunState& run) {
   if (!run.legacyFileRead) return;
-  const Text installed = run.installRoot + run.examplesFolder + kLegacyVersionFileName;
+  const Text installed = LegacyFilePath(run);
   FileSetAttributes(installed, FILE_ATTRIBUTE_NORMAL);
   FileDelete(installed);
 }
